@@ -9,7 +9,7 @@ namespace lumora::cli {
 
 // The command line's message box: one line per message on the given stream.
 class StreamMessages : public UserMessages {
-public:
+  public:
     explicit StreamMessages(std::ostream& os) : os_(os) {}
     void ShowMessage(std::u16string_view text) override {
         os_ << ToUtf8(text) << '\n';
@@ -17,7 +17,7 @@ public:
     }
     int Count() const { return count_; }
 
-private:
+  private:
     std::ostream& os_;
     int count_ = 0;
 };

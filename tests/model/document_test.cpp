@@ -12,9 +12,8 @@ TEST(SetTitle, StripsOnlyAnExactLowerCaseExtension) {
         std::u16string appName;
     };
     const Case cases[] = {
-        {u"App.lmd", u"App"},     {u"App.LMD", u"App.LMD"}, {u"App", u"App"},
-        {u".lmd", u""},           {u"lmd", u"lmd"},         {u"a.lmd.lmd", u"a.lmd"},
-        {u"Untitled", u"Untitled"},
+        {u"App.lmd", u"App"}, {u"App.LMD", u"App.LMD"}, {u"App", u"App"},           {u".lmd", u""},
+        {u"lmd", u"lmd"},     {u"a.lmd.lmd", u"a.lmd"}, {u"Untitled", u"Untitled"},
     };
     for (const Case& c : cases) {
         CLumoraDoc doc;

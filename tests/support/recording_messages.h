@@ -10,7 +10,7 @@ namespace lumora::testing {
 
 // Stands in for the modal message box: keeps every text it was asked to show.
 class RecordingMessages : public UserMessages {
-public:
+  public:
     void ShowMessage(std::u16string_view text) override { shown.emplace_back(text); }
     std::vector<std::u16string> shown;
 };

@@ -32,13 +32,20 @@ inline constexpr int kFirstAddCommand = 180;
 
 constexpr ComponentType ComponentTypeForTool(AddTool tool) {
     switch (tool) {
-        case AddTool::Button: return ComponentType::Button;
-        case AddTool::Text: return ComponentType::Text;
-        case AddTool::Bitmap: return ComponentType::Bitmap;
-        case AddTool::OptionButton: return ComponentType::OptionButton;
-        case AddTool::GroupBox: return ComponentType::GroupBox;
-        case AddTool::CheckBox: return ComponentType::CheckBox;
-        case AddTool::NumberEdit: return ComponentType::NumberEdit;
+        case AddTool::Button:
+            return ComponentType::Button;
+        case AddTool::Text:
+            return ComponentType::Text;
+        case AddTool::Bitmap:
+            return ComponentType::Bitmap;
+        case AddTool::OptionButton:
+            return ComponentType::OptionButton;
+        case AddTool::GroupBox:
+            return ComponentType::GroupBox;
+        case AddTool::CheckBox:
+            return ComponentType::CheckBox;
+        case AddTool::NumberEdit:
+            return ComponentType::NumberEdit;
     }
     return ComponentType::Button;
 }

@@ -6,8 +6,8 @@
 namespace lumora {
 
 CLumoraDoc::CLumoraDoc()
-    : typeNames{u"", u"Button", u"Text", u"Group", u"Option", u"Check", u"Bitmap", u"Number",
-                u"", u""} {}
+    : typeNames{u"",      u"Button", u"Text",   u"Group", u"Option",
+                u"Check", u"Bitmap", u"Number", u"",      u""} {}
 
 void CLumoraDoc::DeleteContents() {
     forms.clear();

@@ -24,7 +24,7 @@ inline constexpr int kShadowColorOffset = 16;
 // One Propeller GUI application being designed. Owns its forms, bitmaps and objects; the
 // selection fields point into those lists and own nothing.
 class CLumoraDoc {
-public:
+  public:
     static constexpr int typeSlotCount = 10;
 
     CLumoraDoc();
@@ -85,7 +85,7 @@ public:
     // Shows a message through the attached UserMessages, if any.
     void ShowMessage(std::u16string_view text) const;
 
-private:
+  private:
     void LoadDefaultObjects();
     void CreateDefaultBitmap();
     void CreateDefaultForms();

@@ -37,14 +37,22 @@ std::string Hex(std::uint32_t value) {
 
 const char* TypeName(std::int32_t type) {
     switch (type) {
-        case 1: return "Button";
-        case 2: return "Text";
-        case 3: return "Group Box";
-        case 4: return "Option Button";
-        case 5: return "Check Box";
-        case 6: return "Bitmap";
-        case 7: return "Number Edit";
-        default: return "unknown type";
+        case 1:
+            return "Button";
+        case 2:
+            return "Text";
+        case 3:
+            return "Group Box";
+        case 4:
+            return "Option Button";
+        case 5:
+            return "Check Box";
+        case 6:
+            return "Bitmap";
+        case 7:
+            return "Number Edit";
+        default:
+            return "unknown type";
     }
 }
 
@@ -54,8 +62,8 @@ void DescribeComponent(const CLmComponent& c, std::ostringstream& os) {
        << "      caption " << Quoted(c.caption) << "\n"
        << "      top " << c.top << ", left " << c.left << ", height " << c.height << ", width "
        << c.width << "\n"
-       << "      textColor " << c.textColor << ", borderColor " << c.borderColor
-       << ", hotKeyIndex " << c.hotKeyIndex << "\n"
+       << "      textColor " << c.textColor << ", borderColor " << c.borderColor << ", hotKeyIndex "
+       << c.hotKeyIndex << "\n"
        << "      value " << c.value << ", maxValue " << c.maxValue << ", minValue " << c.minValue
        << ", group " << c.group << ", handler " << Quoted(c.handler) << "\n";
 }
@@ -86,8 +94,8 @@ std::string DescribeDocument(const CLumoraDoc& doc) {
            << "    caption " << Quoted(form->caption) << "\n"
            << "    top " << form->top << ", left " << form->left << ", height " << form->height
            << ", width " << form->width << "\n"
-           << "    backgroundColor " << form->backgroundColor << ", titleColor "
-           << form->titleColor << ", borderColor " << form->borderColor << "\n"
+           << "    backgroundColor " << form->backgroundColor << ", titleColor " << form->titleColor
+           << ", borderColor " << form->borderColor << "\n"
            << "    components " << form->components.size() << "\n";
         for (const auto& component : form->components) {
             DescribeComponent(*component, os);

@@ -43,32 +43,40 @@ void NudgeComponent(CLmComponent& c, const CLmForm& form, ArrowKey key, bool res
         }
         switch (key) {
             case ArrowKey::Left:
-                if (c.width > 3) --c.width;
+                if (c.width > 3)
+                    --c.width;
                 break;
             case ArrowKey::Up:
-                if (c.height > 3) --c.height;
+                if (c.height > 3)
+                    --c.height;
                 break;
             case ArrowKey::Right:
-                if (c.width < kScreenColumns) StepUp(c.width);
+                if (c.width < kScreenColumns)
+                    StepUp(c.width);
                 break;
             case ArrowKey::Down:
-                if (c.height < kScreenRows) StepUp(c.height);
+                if (c.height < kScreenRows)
+                    StepUp(c.height);
                 break;
         }
         return;
     }
     switch (key) {
         case ArrowKey::Left:
-            if (c.left > 1) --c.left;
+            if (c.left > 1)
+                --c.left;
             break;
         case ArrowKey::Up:
-            if (c.top > 1) --c.top;
+            if (c.top > 1)
+                --c.top;
             break;
         case ArrowKey::Right:
-            if (Sum(c.left, c.width) < form.width) StepUp(c.left);
+            if (Sum(c.left, c.width) < form.width)
+                StepUp(c.left);
             break;
         case ArrowKey::Down:
-            if (Sum(c.top, c.height) < form.height) StepUp(c.top);
+            if (Sum(c.top, c.height) < form.height)
+                StepUp(c.top);
             break;
     }
 }
@@ -77,32 +85,40 @@ void NudgeForm(CLmForm& f, ArrowKey key, bool resize) {
     if (resize) {
         switch (key) {
             case ArrowKey::Left:
-                if (f.width > 3 && f.width > Length(f.caption)) --f.width;
+                if (f.width > 3 && f.width > Length(f.caption))
+                    --f.width;
                 break;
             case ArrowKey::Up:
-                if (f.height > 3) --f.height;
+                if (f.height > 3)
+                    --f.height;
                 break;
             case ArrowKey::Right:
-                if (Sum(f.left, f.width) < kScreenColumns) StepUp(f.width);
+                if (Sum(f.left, f.width) < kScreenColumns)
+                    StepUp(f.width);
                 break;
             case ArrowKey::Down:
-                if (Sum(f.top, f.height) < kScreenRows) StepUp(f.height);
+                if (Sum(f.top, f.height) < kScreenRows)
+                    StepUp(f.height);
                 break;
         }
         return;
     }
     switch (key) {
         case ArrowKey::Left:
-            if (f.left > 0) --f.left;
+            if (f.left > 0)
+                --f.left;
             break;
         case ArrowKey::Up:
-            if (f.top > 1) --f.top;
+            if (f.top > 1)
+                --f.top;
             break;
         case ArrowKey::Right:
-            if (Sum(f.left, f.width) < 62) StepUp(f.left);
+            if (Sum(f.left, f.width) < 62)
+                StepUp(f.left);
             break;
         case ArrowKey::Down:
-            if (Sum(f.top, f.height) < kScreenRows) StepUp(f.top);
+            if (Sum(f.top, f.height) < kScreenRows)
+                StepUp(f.top);
             break;
     }
 }

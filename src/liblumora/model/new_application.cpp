@@ -21,9 +21,8 @@ constexpr std::u16string_view kDefaultCustomCode =
     u"return\r\n\r\n";
 
 constexpr std::array<std::uint32_t, 16> kDefaultColors = {
-    0xF004F004, 0xF0F00404, 0x00A800A8, 0x0000A8A8, 0x80A880A8, 0x8080A8A8,
-    0x00F800F8, 0x0000F8F8, 0x08A808A8, 0x0808A8A8, 0xFC54A8A8, 0x54FCA8A8,
-    0xFC54FFA8, 0x54FCFFA8, 0x0404A8A8, 0x08A808A8};
+    0xF004F004, 0xF0F00404, 0x00A800A8, 0x0000A8A8, 0x80A880A8, 0x8080A8A8, 0x00F800F8, 0x0000F8F8,
+    0x08A808A8, 0x0808A8A8, 0xFC54A8A8, 0x54FCA8A8, 0xFC54FFA8, 0x54FCFFA8, 0x0404A8A8, 0x08A808A8};
 
 struct BuiltInObject {
     std::u16string_view name;
@@ -38,7 +37,9 @@ constexpr std::array<BuiltInObject, 4> kBuiltInObjects = {{
     {u"kb", u"Keyboard", ResourceId::KeyboardDriver},
 }};
 
-std::int32_t Length(const std::u16string& text) { return static_cast<std::int32_t>(text.size()); }
+std::int32_t Length(const std::u16string& text) {
+    return static_cast<std::int32_t>(text.size());
+}
 
 }  // namespace
 
@@ -58,7 +59,9 @@ TileImage SampleTile() {
     return tile;
 }
 
-std::u16string_view DefaultCustomCode() { return kDefaultCustomCode; }
+std::u16string_view DefaultCustomCode() {
+    return kDefaultCustomCode;
+}
 
 bool StartNewApplication(CLumoraDoc& doc) {
     doc.SetTitle(kUntitledTitle);

@@ -7,7 +7,7 @@ class CLumoraDoc;
 // The object tree pane. The document asks it to refill itself whenever items are added,
 // deleted or renamed; with no pane attached a rebuild does nothing.
 class ObjectTreeSink {
-public:
+  public:
     virtual ~ObjectTreeSink() = default;
     virtual void RebuildObjectTree(const CLumoraDoc& doc) = 0;
 };

@@ -6,7 +6,7 @@ namespace lumora {
 
 // The Output pane: build progress and results, one line at a time.
 class OutputSink {
-public:
+  public:
     virtual ~OutputSink() = default;
     virtual void ClearOutput() = 0;
     virtual void AddOutputLine(std::u16string_view line) = 0;

@@ -18,18 +18,25 @@ namespace {
 
 std::span<const unsigned char> ResourceBytes(ResourceId id) {
     switch (id) {
-        case ResourceId::VgaDriver: return embedded::vgaDriver;
-        case ResourceId::MouseDriver: return embedded::mouseDriver;
-        case ResourceId::NumbersObject: return embedded::numbersObject;
-        case ResourceId::KeyboardDriver: return embedded::keyboardDriver;
-        case ResourceId::RuntimeTemplate: return embedded::runtimeTemplate;
+        case ResourceId::VgaDriver:
+            return embedded::vgaDriver;
+        case ResourceId::MouseDriver:
+            return embedded::mouseDriver;
+        case ResourceId::NumbersObject:
+            return embedded::numbersObject;
+        case ResourceId::KeyboardDriver:
+            return embedded::keyboardDriver;
+        case ResourceId::RuntimeTemplate:
+            return embedded::runtimeTemplate;
     }
     return {};
 }
 
 }  // namespace
 
-std::u16string LoadResourceText(ResourceId id) { return DecodeUtf16Le(ResourceBytes(id)); }
+std::u16string LoadResourceText(ResourceId id) {
+    return DecodeUtf16Le(ResourceBytes(id));
+}
 
 std::u16string RuntimeTemplateText() {
     std::u16string text = LoadResourceText(ResourceId::RuntimeTemplate);

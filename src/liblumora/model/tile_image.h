@@ -18,7 +18,8 @@ struct TileImage {
 
     constexpr std::uint8_t Pixel(int x, int y) const {
         const std::uint8_t b = bytes[ByteIndex(x, y)];
-        return (x % 2 == 0) ? static_cast<std::uint8_t>(b >> 4) : static_cast<std::uint8_t>(b & 0x0F);
+        return (x % 2 == 0) ? static_cast<std::uint8_t>(b >> 4)
+                            : static_cast<std::uint8_t>(b & 0x0F);
     }
 
     constexpr void SetPixel(int x, int y, std::uint8_t value) {
