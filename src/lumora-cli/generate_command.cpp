@@ -1,0 +1,138 @@
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <system_error>
+
+#include <unistd.h>
+
+#include "codegen/build_command.h"
+#include "command.h"
+#include "design_source.h"
+#include "model/document.h"
+#include "model/output_sink.h"
+#include "model/text_encoding.h"
+#include "stream_messages.h"
+
+namespace lumora::cli {
+
+namespace {
+
+constexpr const char* kGenerateUsage =
+    "usage: lumora-cli generate FILE|--new [-o OUT.spin] [--utf8]";
+
+struct GenerateOptions {
+    std::string source;
+    std::optional<std::string> outPath;
+    bool utf8 = false;
+};
+
+// The Output pane of the command line: its lines go to a stream.
+class StreamOutput : public OutputSink {
+  public:
+    explicit StreamOutput(std::ostream& os) : os_(os) {}
+    void ClearOutput() override {}
+    void AddOutputLine(std::u16string_view line) override { os_ << ToUtf8(line) << '\n'; }
+    void ScrollOutputToEnd() override {}
+
+  private:
+    std::ostream& os_;
+};
+
+std::optional<GenerateOptions> ParseOptions(std::span<const std::string> args) {
+    GenerateOptions options;
+    bool haveSource = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "-o") {
+            if (options.outPath || i + 1 >= args.size() || args[i + 1].empty()) {
+                return std::nullopt;
+            }
+            options.outPath = args[++i];
+        } else if (arg == "--utf8") {
+            if (options.utf8) {
+                return std::nullopt;
+            }
+            options.utf8 = true;
+        } else if (!haveSource && (arg == "--new" || arg.rfind("-", 0) != 0)) {
+            options.source = arg;
+            haveSource = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!haveSource) {
+        return std::nullopt;
+    }
+    return options;
+}
+
+// Written beside the target and renamed over it, so a failed write never leaves a truncated file.
+bool WriteFileWhole(const std::filesystem::path& target, const std::string& bytes,
+                    std::ostream& err) {
+    std::filesystem::path temp = target;
+    temp += ".tmp-" + std::to_string(::getpid());
+    {
+        std::ofstream file(temp, std::ios::binary | std::ios::trunc);
+        if (!file) {
+            err << "lumora-cli: cannot write '" << target.string() << "': " << std::strerror(errno)
+                << "\n";
+            return false;
+        }
+        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        file.close();
+        if (!file) {
+            err << "lumora-cli: cannot write '" << target.string() << "'\n";
+            std::error_code ignored;
+            std::filesystem::remove(temp, ignored);
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temp, target, ec);
+    if (ec) {
+        err << "lumora-cli: cannot write '" << target.string() << "': " << ec.message() << "\n";
+        std::filesystem::remove(temp, ec);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int RunGenerate(std::span<const std::string> args, CommandIo& io) {
+    const std::optional<GenerateOptions> options = ParseOptions(args);
+    if (!options) {
+        io.err << kGenerateUsage << "\n";
+        return kExitUsage;
+    }
+    CLumoraDoc doc;
+    StreamMessages messages(io.err);
+    doc.AttachMessages(&messages);
+    if (!LoadDesign(options->source, doc, io.err)) {
+        return kExitRefused;
+    }
+    // The Output pane's line goes to stderr so that stdout carries nothing but the source.
+    StreamOutput output(io.err);
+    const std::optional<std::u16string> source = RunBuildCommand(doc, output);
+    if (!source) {
+        return kExitRefused;
+    }
+    if (!options->outPath) {
+        io.out << ToUtf8(*source);
+        io.out.flush();
+        return io.out ? kExitOk : kExitRefused;
+    }
+    std::string bytes;
+    if (options->utf8) {
+        bytes = ToUtf8(*source);
+    } else {
+        AppendUtf16Le(*source, bytes);
+    }
+    return WriteFileWhole(*options->outPath, bytes, io.err) ? kExitOk : kExitRefused;
+}
+
+}  // namespace lumora::cli
