@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -12,6 +13,8 @@
 
 namespace lumora {
 
+class ArchiveReader;
+class ArchiveWriter;
 class ObjectTreeSink;
 class UserMessages;
 
@@ -68,6 +71,16 @@ class CLumoraDoc {
     const std::u16string& Title() const { return title_; }
     bool IsModified() const { return modified_; }
     void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+
+    // The ".lmd" file (document_serialize.cpp, document_file.cpp). Opening and saving show
+    // their failures as messages and retitle the document after the file on success; a
+    // file that cannot be read leaves the document as it was, one that is not an application
+    // file leaves a new application ("Untitled"). Saving replaces the file only once the new
+    // contents are written in full.
+    void Serialize(ArchiveWriter& archive) const;
+    bool Serialize(ArchiveReader& archive);  // false on a format error, held by the archive
+    bool OnOpenDocument(const std::filesystem::path& path);
+    bool OnSaveDocument(const std::filesystem::path& path);
 
     // Editing operations. Refusals show a message and leave the model and the modified flag
     // as they were; calls whose precondition does not hold are ignored.
