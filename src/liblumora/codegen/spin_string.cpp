@@ -29,7 +29,7 @@ void AppendSpinByteString(std::u16string& out, std::u16string_view text) {
             continue;
         }
         if (inQuotes) {
-            out.push_back(u'"');
+            out += u"\",";
             inQuotes = false;
         }
         AppendDecimal(out, unit);
