@@ -1,18 +1,12 @@
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <ostream>
 #include <string>
-#include <system_error>
-
-#include <unistd.h>
 
 #include "codegen/build_command.h"
 #include "command.h"
 #include "design_source.h"
 #include "model/document.h"
+#include "model/document_file.h"
 #include "model/output_sink.h"
 #include "model/text_encoding.h"
 #include "stream_messages.h"
@@ -70,37 +64,6 @@ std::optional<GenerateOptions> ParseOptions(std::span<const std::string> args) {
     return options;
 }
 
-// Written beside the target and renamed over it, so a failed write never leaves a truncated file.
-bool WriteFileWhole(const std::filesystem::path& target, const std::string& bytes,
-                    std::ostream& err) {
-    std::filesystem::path temp = target;
-    temp += ".tmp-" + std::to_string(::getpid());
-    {
-        std::ofstream file(temp, std::ios::binary | std::ios::trunc);
-        if (!file) {
-            err << "lumora-cli: cannot write '" << target.string() << "': " << std::strerror(errno)
-                << "\n";
-            return false;
-        }
-        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        file.close();
-        if (!file) {
-            err << "lumora-cli: cannot write '" << target.string() << "'\n";
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, target, ec);
-    if (ec) {
-        err << "lumora-cli: cannot write '" << target.string() << "': " << ec.message() << "\n";
-        std::filesystem::remove(temp, ec);
-        return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 int RunGenerate(std::span<const std::string> args, CommandIo& io) {
@@ -132,7 +95,12 @@ int RunGenerate(std::span<const std::string> args, CommandIo& io) {
     } else {
         AppendUtf16Le(*source, bytes);
     }
-    return WriteFileWhole(*options->outPath, bytes, io.err) ? kExitOk : kExitRefused;
+    // Replaced whole, so a failed write never leaves a truncated file behind.
+    if (!ReplaceFileContents(*options->outPath, bytes)) {
+        io.err << "lumora-cli: cannot write '" << *options->outPath << "'\n";
+        return kExitRefused;
+    }
+    return kExitOk;
 }
 
 }  // namespace lumora::cli
