@@ -14,8 +14,13 @@
 #include <string_view>
 #include <vector>
 
+#include "codegen/source_generator.h"
+#include "model/document.h"
+#include "model/new_application.h"
+#include "model/records.h"
 #include "model/resource_texts.h"
 #include "model/text_encoding.h"
+#include "recording_messages.h"
 
 namespace lumora {
 namespace {
@@ -704,6 +709,106 @@ TEST(StandInObjects, ProvideEveryCallTheRuntimeMakes) {
         "kb.clearkeys/0",
     };
     EXPECT_EQ(calls, expected);
+}
+
+// ---- the generated part that completes the runtime ----
+
+// A new application with one more component of every type, a second form and a second bitmap:
+// every kind of label the generator writes.
+std::string GeneratedSource() {
+    CLumoraDoc doc;
+    testing::RecordingMessages messages;
+    doc.AttachMessages(&messages);
+    StartNewApplication(doc);
+    for (int tool = 0; tool < kAddToolCount; ++tool) {
+        doc.AddComponent(static_cast<AddTool>(tool));
+        doc.currentComponent->handler = u"On" + doc.currentComponent->name;
+    }
+    doc.AddForm();
+    doc.AddComponent(AddTool::NumberEdit);
+    doc.AddBitmap(3, 3, 1);
+    const std::optional<std::u16string> source = GenerateApplicationSource(doc);
+    return source ? ToUtf8(*source) : std::string();
+}
+
+TEST(GeneratedApplication, SuppliesWhatTheRuntimeLeavesOpenWithoutClashingWithIt) {
+    const std::string source = GeneratedSource();
+    const std::string runtime = ToUtf8(RuntimeTemplateText());
+    const std::size_t runtimeAt = source.find(runtime);
+    ASSERT_NE(runtimeAt, std::string::npos);
+    const SpinObject whole = Read(source);
+    const SpinObject generated = Read(source.substr(runtimeAt + runtime.size()));
+
+    const auto first = std::find_if(whole.methods.begin(), whole.methods.end(),
+                                    [](const Method& m) { return m.isPublic; });
+    ASSERT_NE(first, whole.methods.end());
+    EXPECT_EQ(first->name, "start");
+
+    const std::pair<const char*, int> methods[] = {
+        {"ShowMainForm", 0}, {"HandleLeftButtonUp", 1}, {"OnAppStarting", 0}, {"IdleProcess", 0}};
+    for (const auto& [name, parameters] : methods) {
+        const Method* m = generated.FindMethod(name);
+        ASSERT_NE(m, nullptr) << name;
+        EXPECT_EQ(m->parameters, parameters) << name;
+    }
+    for (const char* label : {"vgacolors", "UserCharStart", "UserCharEnd"}) {
+        EXPECT_TRUE(generated.datLabels.contains(Lower(label))) << label;
+    }
+    // Spin has one name space per object: a generated label or method that the runtime also
+    // defines, in any letter case, stops the build.
+    for (const std::string& label : generated.datLabels) {
+        EXPECT_FALSE(Runtime().Defines(label)) << label;
+    }
+    for (const Method& m : generated.methods) {
+        EXPECT_FALSE(Runtime().Defines(m.name)) << m.name;
+    }
+}
+
+// What the runtime's start-up and drawing take for granted about the generated data.
+TEST(GeneratedApplication, DataIsLaidOutAsTheRuntimeReadsIt) {
+    const DatImage dat = LayOutDat(Read(GeneratedSource()));
+    ASSERT_TRUE(dat.error.empty()) << dat.error;
+    const auto at = [&](const char* label) {
+        const auto it = dat.labels.find(Lower(label));
+        EXPECT_NE(it, dat.labels.end()) << label;
+        return it == dat.labels.end() ? std::size_t{0} : it->second;
+    };
+    // Whole 64-byte images, each bitmap a whole number of images after the start, and the 64
+    // bytes of padding the move may shift into.
+    const std::size_t start = at("UserCharStart");
+    EXPECT_EQ((at("UserCharEnd") - start) % 64, 0u);
+    EXPECT_EQ(at("UserCharEnd") - start, 64u * (1 + 3 * 2));
+    for (const char* bitmap : {"BitmapData1", "BitmapData2"}) {
+        EXPECT_EQ((at(bitmap) - start) % 64, 0u) << bitmap;
+    }
+    EXPECT_EQ(start - at("padding"), 64u);
+    EXPECT_EQ(at("vgacolors") % 4, 0u);
+    // A label without data takes no room: the first bitmap starts the area.
+    EXPECT_EQ(at("UserCharStart"), at("BitmapData1"));
+
+    // Records: forms word aligned (word reads at 4 and 10), bitmaps word aligned (word at 8),
+    // number edits long aligned (longs at 8, 12, 16); captions where the hot keys are read.
+    for (const char* form : {"Form1", "Form2"}) {
+        EXPECT_EQ(at(form) % 2, 0u) << form;
+    }
+    EXPECT_EQ(at("Bitmap1") % 2, 0u);
+    for (const char* number : {"Number1", "Number2", "Number3"}) {
+        EXPECT_EQ(at(number) % 4, 0u) << number;
+    }
+    const auto word = [&](std::size_t offset) {
+        return dat.bytes[offset] | (dat.bytes[offset + 1] << 8);
+    };
+    EXPECT_EQ(static_cast<std::size_t>(word(at("Bitmap1") + 8)), at("BitmapData1"));
+    EXPECT_EQ(static_cast<std::size_t>(word(at("Form1") + 4)), at("sTitleForm1"));
+    EXPECT_EQ(static_cast<std::size_t>(word(at("Form1") + 10)), at("Button1"));
+    EXPECT_EQ(dat.At("Button1", 11),
+              (std::vector<std::uint8_t>{1, 24, 18, 4, 10, 1, 0, 10, 'O', 'K', 0}));
+    EXPECT_EQ(dat.At("Option1", 10)[9], 'T');
+    EXPECT_EQ(dat.At("Check1", 9)[8], 'T');
+    const std::vector<std::uint8_t> number = dat.At("Number1", 20);
+    ASSERT_EQ(number.size(), 20u);
+    EXPECT_EQ(number[8] | (number[9] << 8), 123);
+    EXPECT_EQ(number[12] | (number[13] << 8), 3999);
 }
 
 }  // namespace
