@@ -6,6 +6,8 @@ namespace lumora::cli {
 
 int RunShow(std::span<const std::string> args, CommandIo& io);
 int RunGenerate(std::span<const std::string> args, CommandIo& io);
+int RunProps(std::span<const std::string> args, CommandIo& io);
+int RunEdit(std::span<const std::string> args, CommandIo& io);
 
 namespace {
 
@@ -15,6 +17,14 @@ constexpr std::array kCommands = {
             "write the application's Spin source (-o: UTF-16LE as the build writes it, or UTF-8 "
             "with --utf8; without -o: UTF-8 to stdout)",
             RunGenerate},
+    Command{"props", "FILE|--new [--select NAME]",
+            "print the property grid of the selected item (NAME selects as the object tree does)",
+            RunProps},
+    Command{"edit", "FILE|--new [--select NAME] --set ENTRY=VALUE... [-o OUT]",
+            "change grid entries through the grid's rules, in order (--select may recur); "
+            "messages go to stderr, exit 1 if a change was refused; -o saves the result, "
+            "accepted changes included",
+            RunEdit},
 };
 
 }  // namespace
