@@ -5,6 +5,8 @@
 namespace lumora::cli {
 
 int RunShow(std::span<const std::string> args, CommandIo& io);
+int RunNew(std::span<const std::string> args, CommandIo& io);
+int RunResave(std::span<const std::string> args, CommandIo& io);
 int RunGenerate(std::span<const std::string> args, CommandIo& io);
 int RunProps(std::span<const std::string> args, CommandIo& io);
 int RunEdit(std::span<const std::string> args, CommandIo& io);
@@ -13,6 +15,11 @@ namespace {
 
 constexpr std::array kCommands = {
     Command{"show", "FILE|--new", "print a summary of an application", RunShow},
+    Command{"new", "-o FILE", "save a new application as FILE (it holds the name \"Untitled\")",
+            RunNew},
+    Command{"resave", "FILE -o OUT",
+            "open FILE and save it again as OUT, keeping the application name it holds",
+            RunResave},
     Command{"generate", "FILE|--new [-o OUT.spin] [--utf8]",
             "write the application's Spin source (-o: UTF-16LE as the build writes it, or UTF-8 "
             "with --utf8; without -o: UTF-8 to stdout)",

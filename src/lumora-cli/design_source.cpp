@@ -1,9 +1,11 @@
 #include "design_source.h"
 
+#include <filesystem>
 #include <ostream>
 
 #include "model/document.h"
 #include "model/new_application.h"
+#include "stream_messages.h"
 
 namespace lumora::cli {
 
@@ -11,8 +13,17 @@ bool LoadDesign(const std::string& source, CLumoraDoc& doc, std::ostream& err) {
     if (source == "--new") {
         return StartNewApplication(doc);
     }
-    err << "lumora-cli: cannot open '" << source << "': reading application files is not supported yet\n";
-    return false;
+    // Opening reports its failures as messages; without a sink of the caller's they go to err.
+    StreamMessages fallback(err);
+    const bool attached = doc.Messages() == nullptr;
+    if (attached) {
+        doc.AttachMessages(&fallback);
+    }
+    const bool opened = doc.OnOpenDocument(std::filesystem::path(source));
+    if (attached) {
+        doc.AttachMessages(nullptr);
+    }
+    return opened;
 }
 
 }  // namespace lumora::cli
