@@ -10,6 +10,7 @@ int RunResave(std::span<const std::string> args, CommandIo& io);
 int RunGenerate(std::span<const std::string> args, CommandIo& io);
 int RunProps(std::span<const std::string> args, CommandIo& io);
 int RunEdit(std::span<const std::string> args, CommandIo& io);
+int RunRender(std::span<const std::string> args, CommandIo& io);
 
 namespace {
 
@@ -32,6 +33,12 @@ constexpr std::array kCommands = {
             "messages go to stderr, exit 1 if a change was refused; -o saves the result, "
             "accepted changes included",
             RunEdit},
+    Command{"render",
+            "FILE|--new [--form NAME|--bitmap NAME] [--half] [--rom-font FILE] "
+            "(-o OUT.png | --dump-tiles)",
+            "write what the designer view shows as a PNG (the main form by default), or print "
+            "the screen memory: 48 lines of 64 tiles, gGLYPH:SET or bIMAGE@BITMAP:SET",
+            RunRender},
 };
 
 }  // namespace
