@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include "model/records.h"
+#include "screen/glyph_sheet.h"
+#include "screen/rom_font.h"
+#include "screen/screen_compositor.h"
+#include "screen/tile_screen.h"
+
+namespace lumora {
+namespace {
+
+std::uint32_t PaletteColor(PropellerColor byte) {
+    const RgbColor c = kPropellerPalette[byte >> 2];
+    return PackRgb(c.red, c.green, c.blue);
+}
+
+constexpr PropellerColor kRed = 0xC0, kGreen = 0x30, kBlue = 0x0C, kWhite = 0xFC, kBlack = 0x00;
+
+// Pair 0, row 0: pixels 0..3 have the values 0..3; rows 0 and 1 of tile 2 (pair 1) make a
+// 2 x 2 block of two white-on (3) and two off (0) pixels.
+RomFont TestFont() {
+    RomFont font;
+    font.longs[0] = (1u << 2) | (2u << 4) | (3u << 6);
+    font.longs[32] = 3u;
+    font.longs[33] = 3u << 2;
+    return font;
+}
+
+struct Fixture {
+    Fixture() : sheet(TestFont()), screen(colors) {
+        colors[5] = ColorLong(kWhite, kBlue, kGreen, kRed);  // bytes 3..0
+        colors[6] = ColorLong(kWhite, kBlack, kWhite, kBlack);
+        bitmap.tiles.resize(1);
+        bitmap.bitDepth = 1;
+    }
+    ColorTable colors{};
+    GlyphSheet sheet;
+    TileScreen screen;
+    CLmBitmap bitmap;
+    ScreenCompositor compositor;
+};
+
+TEST(ScreenCompositor, GlyphPixelValuePShowsColourByteP) {
+    Fixture f;
+    f.screen.SetGlyphTile(0, 0, 0, 5);
+    const PixelBuffer& out = f.compositor.Compose(f.screen, f.sheet, false);
+    ASSERT_EQ(out.width, 1024);
+    ASSERT_EQ(out.height, 768);
+    EXPECT_EQ(out.At(0, 0), PaletteColor(kRed));
+    EXPECT_EQ(out.At(1, 0), PaletteColor(kGreen));
+    EXPECT_EQ(out.At(2, 0), PaletteColor(kBlue));
+    EXPECT_EQ(out.At(3, 0), PaletteColor(kWhite));
+    EXPECT_EQ(out.At(3, 1), PaletteColor(kRed));
+}
+
+TEST(ScreenCompositor, OneBitBitmapTileShowsValueZeroAsForeground) {
+    Fixture f;
+    f.bitmap.tiles[0].SetPixel(4, 7, 1);
+    f.colors[8] = 0xF004F004;  // text set: yellow on dark blue
+    f.screen.SetImageTile(2, 3, {&f.bitmap, 0}, 8);
+    const PixelBuffer& out = f.compositor.Compose(f.screen, f.sheet, false);
+    EXPECT_EQ(out.At(3 * 16 + 0, 2 * 16 + 0), PackRgb(255, 255, 0));
+    EXPECT_EQ(out.At(3 * 16 + 4, 2 * 16 + 7), PackRgb(0, 0, 85));
+}
+
+TEST(ScreenCompositor, HalfSizeAveragesGlyphsAndPicksBitmapPixels) {
+    Fixture f;
+    f.screen.SetGlyphTile(0, 0, 2, 6);  // the 2 x 2 block: two white, two black
+    f.bitmap.tiles[0].SetPixel(0, 0, 1);
+    f.bitmap.tiles[0].SetPixel(1, 0, 0);
+    f.bitmap.tiles[0].SetPixel(3, 0, 1);  // not picked: only even columns and rows are
+    f.screen.SetImageTile(0, 1, {&f.bitmap, 0}, 6);
+    const PixelBuffer& out = f.compositor.Compose(f.screen, f.sheet, true);
+    EXPECT_EQ(out.At(0, 0), PackRgb(128, 128, 128));
+    EXPECT_EQ(out.At(1, 0), PackRgb(0, 0, 0));
+    EXPECT_EQ(out.At(8, 0), PaletteColor(kBlack));  // value 1 shows byte 0
+    EXPECT_EQ(out.At(9, 0), PaletteColor(kWhite));  // value 0 shows byte 3
+    EXPECT_EQ(out.At(511, 383), PackRgb(0, 0, 0));
+    EXPECT_EQ(out.At(512, 0), kViewBackground);
+    EXPECT_EQ(out.At(0, 384), kViewBackground);
+    EXPECT_EQ(out.At(1023, 767), kViewBackground);
+}
+
+TEST(ScreenCompositor, ComposesAgainOnlyTheTilesThatChanged) {
+    for (bool half : {false, true}) {
+        Fixture f;
+        f.screen.SetImageTile(10, 10, {&f.bitmap, 0}, 6);
+        f.compositor.Compose(f.screen, f.sheet, half);
+        EXPECT_EQ(f.compositor.LastComposedTiles(), 3072);
+        f.compositor.Compose(f.screen, f.sheet, half);
+        EXPECT_EQ(f.compositor.LastComposedTiles(), 0);
+
+        f.screen.cursorRow = 4, f.screen.cursorCol = 4, f.screen.cursorColor = 2;
+        f.screen.PutChar('A');
+        f.compositor.Compose(f.screen, f.sheet, half);
+        EXPECT_EQ(f.compositor.LastComposedTiles(), 2);
+
+        // Same tile, same image reference, new pixels.
+        f.bitmap.tiles[0].SetPixel(5, 5, 1);
+        f.compositor.Compose(f.screen, f.sheet, half);
+        EXPECT_EQ(f.compositor.LastComposedTiles(), 1);
+
+        // New colours in the table reach the tiles through UpdateTileColors.
+        f.colors[0] = 0xFCFCFCFC;
+        for (int i = 0; i < 3072; ++i) {
+            f.screen.UpdateTileColors(i);
+        }
+        const PixelBuffer incremental = f.compositor.Compose(f.screen, f.sheet, half);
+        EXPECT_EQ(f.compositor.LastComposedTiles(), 3072 - 3);
+
+        ScreenCompositor fresh;
+        EXPECT_EQ(fresh.Compose(f.screen, f.sheet, half).pixels, incremental.pixels);
+    }
+}
+
+TEST(ScreenCompositor, SwitchingSizeOrSheetComposesEverything) {
+    Fixture f;
+    f.compositor.Compose(f.screen, f.sheet, false);
+    f.compositor.Compose(f.screen, f.sheet, true);
+    EXPECT_EQ(f.compositor.LastComposedTiles(), 3072);
+    EXPECT_EQ(f.compositor.Compose(f.screen, f.sheet, true).At(600, 10), kViewBackground);
+    const GlyphSheet other(BuiltInFont());
+    f.compositor.Compose(f.screen, other, true);
+    EXPECT_EQ(f.compositor.LastComposedTiles(), 3072);
+}
+
+TEST(BitmapView, EachTileIsAnEightyPixelSquareInSetTwiceItsColour) {
+    ColorTable colors{};
+    colors[6] = 0xF004F004;
+    CLmBitmap bitmap;
+    bitmap.widthTiles = 4;
+    bitmap.heightTiles = 2;
+    bitmap.color = 3;
+    bitmap.tiles.resize(8);
+    bitmap.tiles[5].SetPixel(2, 3, 1);  // tile row 1, column 1
+    bitmap.tiles[7].SetPixel(15, 15, 1);
+    const PixelBuffer out = ComposeBitmapView(bitmap, colors, kPropellerPalette, 1024, 768);
+    const std::uint32_t fg = PackRgb(255, 255, 0), bg = PackRgb(0, 0, 85);
+    EXPECT_EQ(out.At(0, 0), fg);
+    EXPECT_EQ(out.At(80 + 10, 80 + 15), bg);
+    EXPECT_EQ(out.At(80 + 14, 80 + 19), bg);
+    EXPECT_EQ(out.At(80 + 15, 80 + 19), fg);
+    EXPECT_EQ(out.At(80 + 14, 80 + 20), fg);
+    EXPECT_EQ(out.At(319, 159), bg);
+    EXPECT_EQ(out.At(315, 155), bg);
+    EXPECT_EQ(out.At(314, 155), fg);
+    EXPECT_EQ(out.At(320, 0), kViewBackground);
+    EXPECT_EQ(out.At(0, 160), kViewBackground);
+    EXPECT_EQ(out.At(1023, 767), kViewBackground);
+}
+
+}  // namespace
+}  // namespace lumora
