@@ -55,7 +55,7 @@ TEST(CliRender, DumpTilesOfTheNewApplication) {
     EXPECT_EQ(rows[5][30], "g100:1");  // 'e' (101) is odd
     EXPECT_EQ(rows[7][8], "g0:14");    // border top-left corner, border colour 4
     EXPECT_EQ(rows[7][9], "g12:14");
-    EXPECT_EQ(rows[33][56], "g9:14");             // bottom-right corner at row 5 + 2 + 28 - 1
+    EXPECT_EQ(rows[34][56], "g9:14");             // bottom-right corner at row 7 + 28 - 1
     EXPECT_EQ(rows[8][57], "b0@BitmapData1:24");  // right shadow
     // OK button at (29, 26): caption "OK" on row 30 from column 30, text colour 1.
     EXPECT_EQ(rows[30][30], "g78:3");
