@@ -41,7 +41,9 @@ std::optional<RomFont> RomFontFromBytes(std::span<const unsigned char> bytes, st
 }
 
 std::optional<RomFont> LoadRomFontFile(const std::filesystem::path& path, std::string& error) {
-    const std::string name = "'" + path.string() + "': ";
+    std::string name = "'";
+    name += path.string();
+    name += "': ";
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
         error = name + (ec ? ec.message() : "not a regular file");
@@ -67,7 +69,7 @@ std::optional<RomFont> LoadRomFontFile(const std::filesystem::path& path, std::s
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     auto font = RomFontFromBytes(bytes, error);
     if (!font) {
-        error = name + error;
+        error.insert(0, name);
     }
     return font;
 }
