@@ -19,8 +19,7 @@ constexpr std::array kCommands = {
     Command{"new", "-o FILE", "save a new application as FILE (it holds the name \"Untitled\")",
             RunNew},
     Command{"resave", "FILE -o OUT",
-            "open FILE and save it again as OUT, keeping the application name it holds",
-            RunResave},
+            "open FILE and save it again as OUT, keeping the application name it holds", RunResave},
     Command{"generate", "FILE|--new [-o OUT.spin] [--utf8]",
             "write the application's Spin source (-o: UTF-16LE as the build writes it, or UTF-8 "
             "with --utf8; without -o: UTF-8 to stdout)",
@@ -43,6 +42,8 @@ constexpr std::array kCommands = {
 
 }  // namespace
 
-std::span<const Command> Commands() { return kCommands; }
+std::span<const Command> Commands() {
+    return kCommands;
+}
 
 }  // namespace lumora::cli

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <iosfwd>
 #include <string>
 
 namespace lumora {
@@ -12,7 +11,7 @@ namespace lumora::cli {
 inline constexpr const char* kDesignSourceUsage = "FILE|--new";
 
 // Fills doc from the FILE|--new argument: "--new" gives the application the designer's New
-// gives. On failure the reason is written to err and false returned.
-bool LoadDesign(const std::string& source, CLumoraDoc& doc, std::ostream& err);
+// gives. A failure is reported through doc's messages and returns false.
+bool LoadDesign(const std::string& source, CLumoraDoc& doc);
 
 }  // namespace lumora::cli

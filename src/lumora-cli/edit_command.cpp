@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "command.h"
+#include "command_document.h"
 #include "design_source.h"
 #include "model/document.h"
 #include "model/text_encoding.h"
 #include "properties/property_change.h"
-#include "stream_messages.h"
 
 namespace lumora::cli {
 
@@ -105,10 +105,8 @@ int RunEdit(std::span<const std::string> args, CommandIo& io) {
         io.err << kEditUsage;
         return kExitUsage;
     }
-    CLumoraDoc doc;
-    StreamMessages messages(io.err);
-    doc.AttachMessages(&messages);
-    if (!LoadDesign(parsed->source, doc, io.err)) {
+    CommandDocument doc(io.err);
+    if (!LoadDesign(parsed->source, doc)) {
         return kExitRefused;
     }
     bool refused = false;

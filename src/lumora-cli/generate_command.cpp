@@ -4,12 +4,12 @@
 
 #include "codegen/build_command.h"
 #include "command.h"
+#include "command_document.h"
 #include "design_source.h"
 #include "model/document.h"
 #include "model/document_file.h"
 #include "model/output_sink.h"
 #include "model/text_encoding.h"
-#include "stream_messages.h"
 
 namespace lumora::cli {
 
@@ -72,10 +72,8 @@ int RunGenerate(std::span<const std::string> args, CommandIo& io) {
         io.err << kGenerateUsage << "\n";
         return kExitUsage;
     }
-    CLumoraDoc doc;
-    StreamMessages messages(io.err);
-    doc.AttachMessages(&messages);
-    if (!LoadDesign(options->source, doc, io.err)) {
+    CommandDocument doc(io.err);
+    if (!LoadDesign(options->source, doc)) {
         return kExitRefused;
     }
     // The Output pane's line goes to stderr so that stdout carries nothing but the source.

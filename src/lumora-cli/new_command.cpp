@@ -2,9 +2,9 @@
 #include <ostream>
 
 #include "command.h"
+#include "command_document.h"
 #include "model/document.h"
 #include "model/new_application.h"
-#include "stream_messages.h"
 
 namespace lumora::cli {
 
@@ -15,9 +15,7 @@ int RunNew(std::span<const std::string> args, CommandIo& io) {
         io.err << "usage: lumora-cli new -o FILE\n";
         return kExitUsage;
     }
-    CLumoraDoc doc;
-    StreamMessages messages(io.err);
-    doc.AttachMessages(&messages);
+    CommandDocument doc(io.err);
     if (!StartNewApplication(doc) || !doc.OnSaveDocument(std::filesystem::path(args[1]))) {
         return kExitRefused;
     }

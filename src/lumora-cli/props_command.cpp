@@ -2,11 +2,11 @@
 #include <string>
 
 #include "command.h"
+#include "command_document.h"
 #include "design_source.h"
 #include "model/document.h"
 #include "model/text_encoding.h"
 #include "properties/property_set.h"
-#include "stream_messages.h"
 
 namespace lumora::cli {
 
@@ -91,10 +91,8 @@ int RunProps(std::span<const std::string> args, CommandIo& io) {
         io.err << "usage: lumora-cli props " << kDesignSourceUsage << " [--select NAME]\n";
         return kExitUsage;
     }
-    CLumoraDoc doc;
-    StreamMessages messages(io.err);
-    doc.AttachMessages(&messages);
-    if (!LoadDesign(args[0], doc, io.err)) {
+    CommandDocument doc(io.err);
+    if (!LoadDesign(args[0], doc)) {
         return kExitRefused;
     }
     if (selecting && !SelectForEditing(doc, args[2], io.err)) {

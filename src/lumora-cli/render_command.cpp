@@ -3,6 +3,7 @@
 #include <string>
 
 #include "command.h"
+#include "command_document.h"
 #include "design_source.h"
 #include "model/document.h"
 #include "model/text_encoding.h"
@@ -13,7 +14,6 @@
 #include "screen/screen_compositor.h"
 #include "screen/tile_dump.h"
 #include "screen/tile_screen.h"
-#include "stream_messages.h"
 
 namespace lumora::cli {
 
@@ -95,10 +95,8 @@ int RunRender(std::span<const std::string> args, CommandIo& io) {
         io.err << kUsage;
         return kExitUsage;
     }
-    CLumoraDoc doc;
-    StreamMessages messages(io.err);
-    doc.AttachMessages(&messages);
-    if (!LoadDesign(options->source, doc, io.err)) {
+    CommandDocument doc(io.err);
+    if (!LoadDesign(options->source, doc)) {
         return kExitRefused;
     }
 
@@ -161,7 +159,7 @@ int RunRender(std::span<const std::string> args, CommandIo& io) {
     }
 
     TileScreen screen(doc.appColors);
-    RenderForm(doc, screen, messages);
+    RenderForm(doc, screen, *doc.Messages());
     if (options->dumpTiles) {
         io.out << DumpTiles(screen);
         return kExitOk;

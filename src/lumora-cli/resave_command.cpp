@@ -4,9 +4,9 @@
 #include <span>
 
 #include "command.h"
+#include "command_document.h"
 #include "model/document.h"
 #include "model/document_file.h"
-#include "stream_messages.h"
 
 namespace lumora::cli {
 
@@ -18,9 +18,7 @@ int RunResave(std::span<const std::string> args, CommandIo& io) {
         io.err << "usage: lumora-cli resave FILE -o OUT\n";
         return kExitUsage;
     }
-    CLumoraDoc doc;
-    StreamMessages messages(io.err);
-    doc.AttachMessages(&messages);
+    CommandDocument doc(io.err);
     const std::optional<std::string> bytes = ReadFileBytes(std::filesystem::path(args[0]));
     if (!bytes) {
         doc.ShowMessage(kFailedToOpenMessage);

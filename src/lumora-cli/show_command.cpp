@@ -1,10 +1,10 @@
 #include <ostream>
 
 #include "command.h"
+#include "command_document.h"
 #include "design_source.h"
 #include "model/document.h"
 #include "model/document_summary.h"
-#include "stream_messages.h"
 
 namespace lumora::cli {
 
@@ -13,10 +13,8 @@ int RunShow(std::span<const std::string> args, CommandIo& io) {
         io.err << "usage: lumora-cli show " << kDesignSourceUsage << "\n";
         return kExitUsage;
     }
-    CLumoraDoc doc;
-    StreamMessages messages(io.err);
-    doc.AttachMessages(&messages);
-    if (!LoadDesign(args[0], doc, io.err)) {
+    CommandDocument doc(io.err);
+    if (!LoadDesign(args[0], doc)) {
         return kExitRefused;
     }
     io.out << DescribeDocument(doc);

@@ -11,15 +11,10 @@ namespace lumora::cli {
 class StreamMessages : public UserMessages {
   public:
     explicit StreamMessages(std::ostream& os) : os_(os) {}
-    void ShowMessage(std::u16string_view text) override {
-        os_ << ToUtf8(text) << '\n';
-        ++count_;
-    }
-    int Count() const { return count_; }
+    void ShowMessage(std::u16string_view text) override { os_ << ToUtf8(text) << '\n'; }
 
   private:
     std::ostream& os_;
-    int count_ = 0;
 };
 
 }  // namespace lumora::cli
