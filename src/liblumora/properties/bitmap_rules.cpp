@@ -17,21 +17,10 @@ PropertyChangeResult ChangeBitmapProperty(CLumoraDoc& doc, CLmBitmap& bitmap,
         return ChangeInRange(doc, bitmap.color, change, rule);
     }
     if (change.name == u"Name") {
-        switch (CheckName(change.text, u"BitmapData")) {
-            case NameCheck::MissingPrefix:
-                return Rejected(doc, u"Bitmap name must begin with 'BitmapData'", bitmap.name,
-                                true);
-            case NameCheck::Whitespace:
-                return Rejected(doc, u"Bitmap name may not contain whitespace", bitmap.name, true);
-            case NameCheck::Ok:
-                break;
-        }
-        if (doc.backgroundBitmapName == bitmap.name) {
-            doc.backgroundBitmapName = std::u16string(change.text);
-        }
-        bitmap.name = std::u16string(change.text);
-        doc.RebuildObjectTree();
-        return Accepted(doc, Refresh::None);
+        return Rename(doc, bitmap.name, change,
+                      {u"BitmapData", u"Bitmap name must begin with 'BitmapData'",
+                       u"Bitmap name may not contain whitespace"},
+                      &doc.backgroundBitmapName);
     }
     return NoRule();
 }

@@ -43,18 +43,10 @@ void WidthFollowsCaption(CLmComponent& c) {
 
 PropertyChangeResult ChangeName(CLumoraDoc& doc, CLmComponent& c, const Change& change) {
     const std::u16string& prefix = doc.typeNames[static_cast<std::size_t>(c.type)];
-    switch (CheckName(change.text, prefix)) {
-        case NameCheck::MissingPrefix:
-            return Rejected(doc, u"Object name must begin with " + prefix, c.name, true);
-        case NameCheck::Whitespace:
-            return Rejected(doc, u"Object name may not contain whitespace", c.name, true);
-        case NameCheck::Ok:
-            break;
-    }
+    const std::u16string missingPrefix = u"Object name must begin with " + prefix;
     // The handler keeps its name; only the grid's suggestion follows at the next fill.
-    c.name = std::u16string(change.text);
-    doc.RebuildObjectTree();
-    return Accepted(doc, Refresh::None);
+    return Rename(doc, c.name, change,
+                  {prefix, missingPrefix, u"Object name may not contain whitespace"});
 }
 
 PropertyChangeResult ChangeHotKeyIndex(CLumoraDoc& doc, CLmComponent& c, const Change& change) {

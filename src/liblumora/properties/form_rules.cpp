@@ -26,21 +26,11 @@ PropertyChangeResult ChangeFormProperty(CLumoraDoc& doc, CLmForm& form, const Ch
         return Accepted(doc, Refresh::Render);
     }
     if (name == u"Name") {
-        switch (CheckName(change.text, u"Form")) {
-            case NameCheck::MissingPrefix:
-                return Rejected(doc, u"Form name must begin with 'Form'", form.name, true);
-            case NameCheck::Whitespace:
-                return Rejected(doc, u"Form name may not contain whitespace", form.name, true);
-            case NameCheck::Ok:
-                break;
-        }
         // The application keeps starting on the same form.
-        if (doc.mainFormName == form.name) {
-            doc.mainFormName = std::u16string(change.text);
-        }
-        form.name = std::u16string(change.text);
-        doc.RebuildObjectTree();
-        return Accepted(doc, Refresh::None);
+        return Rename(
+            doc, form.name, change,
+            {u"Form", u"Form name must begin with 'Form'", u"Form name may not contain whitespace"},
+            &doc.mainFormName);
     }
     if (name == u"Top") {
         return ChangeInRange(doc, form.top, change, kRowRule);

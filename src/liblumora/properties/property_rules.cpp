@@ -8,14 +8,20 @@ bool ContainsNameWhitespace(std::u16string_view text) {
     return text.find_first_of(u" \r\n\t") != std::u16string_view::npos;
 }
 
-NameCheck CheckName(std::u16string_view text, std::u16string_view prefix) {
-    if (!text.starts_with(prefix)) {
-        return NameCheck::MissingPrefix;
+PropertyChangeResult Rename(CLumoraDoc& doc, std::u16string& name, const Change& change,
+                            const NameRule& rule, std::u16string* follower) {
+    if (!change.text.starts_with(rule.prefix)) {
+        return Rejected(doc, rule.missingPrefixMessage, name, true);
     }
-    if (ContainsNameWhitespace(text)) {
-        return NameCheck::Whitespace;
+    if (ContainsNameWhitespace(change.text)) {
+        return Rejected(doc, rule.whitespaceMessage, name, true);
     }
-    return NameCheck::Ok;
+    if (follower != nullptr && *follower == name) {
+        *follower = std::u16string(change.text);
+    }
+    name = std::u16string(change.text);
+    doc.RebuildObjectTree();
+    return Accepted(doc, Refresh::None);
 }
 
 PropertyChangeResult Accepted(CLumoraDoc& doc, Refresh refresh) {

@@ -3,6 +3,7 @@
 // Shared pieces of the three rule sets behind ChangeProperty.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "properties/property_change.h"
@@ -26,10 +27,6 @@ struct Change {
 // Space, CR, LF and tab: the characters a Spin symbol typed into the grid may not hold.
 bool ContainsNameWhitespace(std::u16string_view text);
 
-enum class NameCheck { Ok, MissingPrefix, Whitespace };
-// The prefix alone is a valid name; uniqueness is not checked.
-NameCheck CheckName(std::u16string_view text, std::u16string_view prefix);
-
 // Stores nothing; marks the document modified after an accepted change.
 PropertyChangeResult Accepted(CLumoraDoc& doc, Refresh refresh);
 PropertyChangeResult Rejected(CLumoraDoc& doc, std::u16string_view message, PropertyValue restored,
@@ -48,6 +45,17 @@ struct RangeRule {
 };
 PropertyChangeResult ChangeInRange(CLumoraDoc& doc, std::int32_t& field, const Change& change,
                                    const RangeRule& rule);
+
+// The common shape of the renames: the text must begin with the prefix (the prefix alone is a
+// valid name; uniqueness is not checked) and hold no whitespace, else the message and the old
+// name back in the grid. An accepted name also replaces *follower when that held the old name.
+struct NameRule {
+    std::u16string_view prefix;
+    std::u16string_view missingPrefixMessage;
+    std::u16string_view whitespaceMessage;
+};
+PropertyChangeResult Rename(CLumoraDoc& doc, std::u16string& name, const Change& change,
+                            const NameRule& rule, std::u16string* follower = nullptr);
 
 PropertyChangeResult ChangeBitmapProperty(CLumoraDoc& doc, CLmBitmap& bitmap, const Change& change);
 PropertyChangeResult ChangeFormProperty(CLumoraDoc& doc, CLmForm& form, const Change& change);
