@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -21,16 +19,8 @@ bool Contains(const std::string& text, const std::string& part) {
 
 class FileCommands : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("lumora-file-commands-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
     std::string PathOf(const std::string& name) const { return (dir / name).string(); }
-    fs::path dir;
+    testing::ScratchDir dir;
 };
 
 TEST_F(FileCommands, NewSavesTheDefaultApplicationUnderItsOldName) {

@@ -16,22 +16,6 @@ bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-// A directory of its own per test, removed afterwards.
-class ScratchDir {
-  public:
-    explicit ScratchDir(const std::string& name)
-        : path_(std::filesystem::temp_directory_path() /
-                ("lumora-props-edit-" + name + "-" + std::to_string(::getpid()))) {
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchDir() { std::filesystem::remove_all(path_); }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
-  private:
-    std::filesystem::path path_;
-};
-
 TEST(CliProps, PrintsTheSelectedItemsSetAsTheGridShowsIt) {
     const auto number = RunCli({"props", "--new"});
     ASSERT_EQ(number.exitCode, 0) << number.err;
@@ -143,7 +127,7 @@ TEST(CliEdit, UsageErrorsExitWithTwo) {
 }
 
 TEST(CliEdit, SavesTheEditedApplication) {
-    ScratchDir dir("save");
+    testing::ScratchDir dir;
     const auto out = dir / "Edited.lmd";
     const auto result =
         RunCli({"edit", "--new", "--select", "Form1", "--set", "Name=FormMain", "--set",
@@ -172,7 +156,7 @@ bool CannotReadFilesYet(const testing::CliResult& result) {
 }
 
 TEST(CliEdit, EditsASavedFileInPlace) {
-    ScratchDir dir("in-place");
+    testing::ScratchDir dir;
     const std::string path = (dir / "App.lmd").string();
     ASSERT_EQ(RunCli({"edit", "--new", "--set", "Top=3", "-o", path}).exitCode, 0);
 
@@ -196,7 +180,7 @@ TEST(CliEdit, EditsASavedFileInPlace) {
 }
 
 TEST(CliEdit, AnUnwritableOutputIsAFailure) {
-    ScratchDir dir("unwritable");
+    testing::ScratchDir dir;
     const auto out = dir / "no-such-folder" / "App.lmd";
     const auto result =
         RunCli({"edit", "--new", "--select", "Form1", "--set", "Top=3", "-o", out.string()});

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <sstream>
@@ -33,13 +32,6 @@ std::vector<std::vector<std::string>> Tokens(const std::string& dump) {
     return rows;
 }
 
-std::filesystem::path TempDir() {
-    const auto dir =
-        std::filesystem::temp_directory_path() / ("lumora-render-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    return dir;
-}
-
 TEST(CliRender, DumpTilesOfTheNewApplication) {
     const auto result = RunCli({"render", "--new", "--dump-tiles"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
@@ -64,7 +56,7 @@ TEST(CliRender, DumpTilesOfTheNewApplication) {
 }
 
 TEST(CliRender, WritesPngsOfFormsAndBitmaps) {
-    const auto dir = TempDir();
+    const testing::ScratchDir dir;
     struct Case {
         std::vector<std::string> args;
         std::string file;
@@ -93,11 +85,10 @@ TEST(CliRender, WritesPngsOfFormsAndBitmaps) {
         EXPECT_EQ(be32(16), 1024) << c.file;
         EXPECT_EQ(be32(20), 768) << c.file;
     }
-    std::filesystem::remove_all(dir);
 }
 
 TEST(CliRender, RomFontFileIsCheckedAndUsed) {
-    const auto dir = TempDir();
+    const testing::ScratchDir dir;
     const auto bad = dir / "bad.rom";
     std::ofstream(bad, std::ios::binary) << std::string(1000, '\0');
     auto result =
@@ -116,7 +107,6 @@ TEST(CliRender, RomFontFileIsCheckedAndUsed) {
     EXPECT_EQ(normal.exitCode, 0);
     EXPECT_NE(testing::ReadWholeFile(dir / "blank.png"),
               testing::ReadWholeFile(dir / "normal.png"));
-    std::filesystem::remove_all(dir);
 }
 
 TEST(CliRender, RefusesBadArguments) {

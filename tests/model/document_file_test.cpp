@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -13,6 +11,7 @@
 #include "model/resource_texts.h"
 #include "recording_messages.h"
 #include "recording_object_tree.h"
+#include "test_files.h"
 
 namespace lumora {
 namespace {
@@ -39,18 +38,12 @@ std::vector<std::string> DirectoryEntries(const fs::path& dir) {
 class DocumentFile : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("lumora-file-test-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
         doc.AttachMessages(&messages);
         doc.AttachObjectTree(&tree);
         StartNewApplication(doc);
     }
-    void TearDown() override { fs::remove_all(dir); }
 
-    fs::path dir;
+    testing::ScratchDir dir;
     testing::RecordingMessages messages;
     testing::RecordingObjectTree tree;
     CLumoraDoc doc;

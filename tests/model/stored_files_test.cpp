@@ -5,13 +5,12 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "model/document.h"
 #include "model/document_serialize.h"
+#include "test_files.h"
 
 namespace lumora {
 namespace {
@@ -28,11 +27,6 @@ std::vector<fs::path> FilesIn(const std::string& folder) {
     }
     std::sort(files.begin(), files.end());
     return files;
-}
-
-std::string Contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // What the fuzzer demands of any input: rejected cleanly, or accepted with a saved form that
@@ -57,7 +51,7 @@ TEST(StoredFiles, FuzzRegressionInputsAreRejectedOrReadSoundly) {
     const auto files = FilesIn("fuzz-regressions");
     ASSERT_FALSE(files.empty()) << "the regression folder was not found";
     for (const auto& path : files) {
-        ExpectReadIsSound(path, Contents(path));
+        ExpectReadIsSound(path, testing::ReadWholeFile(path));
     }
 }
 
@@ -65,7 +59,7 @@ TEST(StoredFiles, ValidFilesLoadAndSaveSoundly) {
     const auto files = FilesIn("valid");
     ASSERT_FALSE(files.empty()) << "the valid-file folder was not found";
     for (const auto& path : files) {
-        const std::string bytes = Contents(path);
+        const std::string bytes = testing::ReadWholeFile(path);
         CLumoraDoc doc;
         const auto error = ReadDocument(bytes, doc);
         ASSERT_FALSE(error) << path.filename() << ": " << error->reason << " at " << error->offset;
@@ -78,7 +72,8 @@ TEST(StoredFiles, ValidFilesLoadAndSaveSoundly) {
 // single-byte strings are rewritten in the marked form, so they are not in this list.
 TEST(StoredFiles, FilesTheProgramWroteResaveUnchanged) {
     for (const char* name : {"short-driver-texts.lmd", "many-forms.lmd"}) {
-        const std::string bytes = Contents(fs::path(LUMORA_FIXTURES_DIR) / "lmd" / "valid" / name);
+        const std::string bytes =
+            testing::ReadWholeFile(fs::path(LUMORA_FIXTURES_DIR) / "lmd" / "valid" / name);
         ASSERT_FALSE(bytes.empty()) << name;
         CLumoraDoc doc;
         ASSERT_FALSE(ReadDocument(bytes, doc)) << name;

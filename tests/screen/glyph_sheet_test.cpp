@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -8,6 +7,7 @@
 
 #include "screen/glyph_sheet.h"
 #include "screen/rom_font.h"
+#include "test_files.h"
 
 namespace lumora {
 namespace {
@@ -106,9 +106,7 @@ TEST(RomFontLoading, AcceptsTheFontRegionOrTheHubRomLittleEndian) {
 }
 
 TEST(RomFontLoading, RefusesOtherSizesAndNonFiles) {
-    const auto dir =
-        std::filesystem::temp_directory_path() / ("lumora-romfont-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
+    const testing::ScratchDir dir;
     for (std::size_t size : {std::size_t{0}, std::size_t{100}, kFontBytes - 1, kFontBytes + 1,
                              kHubRomImageBytes + 4, std::size_t{65536}}) {
         const auto path = dir / ("font" + std::to_string(size));
@@ -127,7 +125,6 @@ TEST(RomFontLoading, RefusesOtherSizesAndNonFiles) {
     EXPECT_FALSE(LoadRomFontFile(dir, error));
     EXPECT_FALSE(LoadRomFontFile(dir / "missing", error));
     EXPECT_FALSE(error.empty());
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

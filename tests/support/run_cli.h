@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "test_files.h"
+
 namespace lumora::testing {
 
 struct CliResult {
@@ -27,13 +29,6 @@ inline std::string ShellQuote(const std::string& arg) {
         }
     }
     return quoted + "'";
-}
-
-inline std::string ReadWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
 }
 
 // Runs the built lumora-cli with the given arguments and captures both streams.
