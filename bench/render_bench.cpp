@@ -22,84 +22,77 @@ class NoMessages : public UserMessages {
     void ShowMessage(std::u16string_view) override {}
 };
 
-void BM_RenderFormNewApplication(benchmark::State& state) {
-    CLumoraDoc doc;
-    StartNewApplication(doc);
-    TileScreen screen(doc.appColors);
-    NoMessages messages;
-    for (auto _ : state) {
-        RenderForm(doc, screen, messages);
-        benchmark::DoNotOptimize(screen.tileGlyphs.data());
+// A design built first (base before members), then its current form rendered once.
+struct Design {
+    explicit Design(bool large) {
+        if (large) {
+            bench::BuildLargeApplication(doc);
+        } else {
+            StartNewApplication(doc);
+        }
     }
-}
-BENCHMARK(BM_RenderFormNewApplication);
+    CLumoraDoc doc;
+};
 
-void BM_RenderFormLargeApplication(benchmark::State& state) {
-    CLumoraDoc doc;
-    bench::BuildLargeApplication(doc);
-    TileScreen screen(doc.appColors);
-    NoMessages messages;
-    for (auto _ : state) {
+struct RenderedDesign : Design {
+    explicit RenderedDesign(bool large = false) : Design(large), screen(doc.appColors) {
         RenderForm(doc, screen, messages);
-        benchmark::DoNotOptimize(screen.tileGlyphs.data());
+    }
+    TileScreen screen;
+    NoMessages messages;
+    const GlyphSheet sheet{BuiltInFont()};
+    ScreenCompositor compositor;
+};
+
+void BM_RenderForm(benchmark::State& state, bool large) {
+    RenderedDesign design(large);
+    for (auto _ : state) {
+        RenderForm(design.doc, design.screen, design.messages);
+        benchmark::DoNotOptimize(design.screen.tileGlyphs.data());
     }
 }
-BENCHMARK(BM_RenderFormLargeApplication);
+BENCHMARK_CAPTURE(BM_RenderForm, NewApplication, false);
+BENCHMARK_CAPTURE(BM_RenderForm, LargeApplication, true);
 
 // The whole screen composed from scratch, at full (0) or half (1) size.
 void BM_ComposeWholeScreen(benchmark::State& state) {
-    CLumoraDoc doc;
-    StartNewApplication(doc);
-    TileScreen screen(doc.appColors);
-    NoMessages messages;
-    RenderForm(doc, screen, messages);
-    const GlyphSheet sheet(BuiltInFont());
-    ScreenCompositor compositor;
+    RenderedDesign design;
     const bool half = state.range(0) != 0;
     for (auto _ : state) {
-        compositor.Invalidate();
-        benchmark::DoNotOptimize(compositor.Compose(screen, sheet, half).pixels.data());
+        design.compositor.Invalidate();
+        benchmark::DoNotOptimize(
+            design.compositor.Compose(design.screen, design.sheet, half).pixels.data());
     }
 }
 BENCHMARK(BM_ComposeWholeScreen)->Arg(0)->Arg(1);
 
 // One character changed (two tiles) between compositions.
 void BM_ComposeAfterOneCharacter(benchmark::State& state) {
-    CLumoraDoc doc;
-    StartNewApplication(doc);
-    TileScreen screen(doc.appColors);
-    NoMessages messages;
-    RenderForm(doc, screen, messages);
-    const GlyphSheet sheet(BuiltInFont());
-    ScreenCompositor compositor;
+    RenderedDesign design;
     const bool half = state.range(0) != 0;
-    compositor.Compose(screen, sheet, half);
+    design.compositor.Compose(design.screen, design.sheet, half);
     int flip = 0;
     for (auto _ : state) {
-        screen.cursorRow = 20;
-        screen.cursorCol = 20;
-        screen.PutChar((flip ^= 1) != 0 ? 'A' : 'B');
-        benchmark::DoNotOptimize(compositor.Compose(screen, sheet, half).pixels.data());
+        design.screen.cursorRow = 20;
+        design.screen.cursorCol = 20;
+        design.screen.PutChar((flip ^= 1) != 0 ? 'A' : 'B');
+        benchmark::DoNotOptimize(
+            design.compositor.Compose(design.screen, design.sheet, half).pixels.data());
     }
 }
 BENCHMARK(BM_ComposeAfterOneCharacter)->Arg(0)->Arg(1);
 
 // A re-render after a one-component change followed by composition, as the designer repaints.
 void BM_RenderAndComposeAfterEdit(benchmark::State& state) {
-    CLumoraDoc doc;
-    StartNewApplication(doc);
-    TileScreen screen(doc.appColors);
-    NoMessages messages;
-    const GlyphSheet sheet(BuiltInFont());
-    ScreenCompositor compositor;
-    RenderForm(doc, screen, messages);
-    compositor.Compose(screen, sheet, false);
-    CLmComponent& button = *doc.currentForm->components.front();
+    RenderedDesign design;
+    design.compositor.Compose(design.screen, design.sheet, false);
+    CLmComponent& button = *design.doc.currentForm->components.front();
     int flip = 0;
     for (auto _ : state) {
         button.caption = (flip ^= 1) != 0 ? u"OK" : u"No";
-        RenderForm(doc, screen, messages);
-        benchmark::DoNotOptimize(compositor.Compose(screen, sheet, false).pixels.data());
+        RenderForm(design.doc, design.screen, design.messages);
+        benchmark::DoNotOptimize(
+            design.compositor.Compose(design.screen, design.sheet, false).pixels.data());
     }
 }
 BENCHMARK(BM_RenderAndComposeAfterEdit);
