@@ -33,7 +33,7 @@ TEST_F(FileCommands, NewSavesTheDefaultApplicationUnderItsOldName) {
     const std::string untitled("\xFF\xFE\xFF\x08U\0n\0t\0i\0t\0l\0e\0d\0", 20);
     EXPECT_EQ(bytes.substr(0, untitled.size()), untitled);
 
-    // show opens it as the designer does: titled after the file, limits not stored.
+    // show opens it as the designer does: titled after the file, limits kept.
     const auto shown = RunCli({"show", path});
     ASSERT_EQ(shown.exitCode, 0) << shown.err;
     for (const char* line : {
@@ -41,7 +41,7 @@ TEST_F(FileCommands, NewSavesTheDefaultApplicationUnderItsOldName) {
              "  ready yes, modified no\n",
              "forms 1\n",
              "    components 6\n",
-             "      value 123, maxValue 0, minValue 0, group 0, handler \"\"\n",
+             "      value 123, maxValue 3999, minValue 0, group 0, handler \"\"\n",
              "  bitmap BitmapData1: 1 x 1 tiles, tileCount 1, bitDepth 1, color 4\n",
              "objects 4\n",
              "  typeCounters 0 1 1 1 1 1 0 1 0 0\n",

@@ -170,11 +170,11 @@ TEST(CliEdit, EditsASavedFileInPlace) {
     ASSERT_EQ(button.exitCode, 0) << button.err;
     EXPECT_TRUE(Contains(button.out, "  Handler = OnOk\n")) << button.out;
 
-    // The limits of a Number Edit are not stored, so a loaded one only takes 0.
+    // The limits of a Number Edit survive the save, and still bound the value.
     const auto number = RunCli({"props", path, "--select", "Number1"});
     EXPECT_TRUE(Contains(number.out, "  Top = 3\n")) << number.out;
-    EXPECT_TRUE(Contains(number.out, "  Max. Value = 0\n")) << number.out;
-    const auto refused = RunCli({"edit", path, "--select", "Number1", "--set", "Init. Value=5"});
+    EXPECT_TRUE(Contains(number.out, "  Max. Value = 3999\n")) << number.out;
+    const auto refused = RunCli({"edit", path, "--select", "Number1", "--set", "Init. Value=4000"});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err, "Initial value must be within specified minimum and maximum\n");
 }

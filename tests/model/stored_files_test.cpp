@@ -69,15 +69,25 @@ TEST(StoredFiles, ValidFilesLoadAndSaveSoundly) {
 }
 
 // Files the program wrote itself must come back byte for byte; files with the older
-// single-byte strings are rewritten in the marked form, so they are not in this list.
+// single-byte strings are rewritten in the marked form, so they are not in this list. Files
+// from before the value-limits trailer keep their records and gain the trailer.
 TEST(StoredFiles, FilesTheProgramWroteResaveUnchanged) {
-    for (const char* name : {"short-driver-texts.lmd", "many-forms.lmd"}) {
+    struct Case {
+        const char* name;
+        bool hasTrailer;
+    };
+    for (const Case& c : {Case{"short-driver-texts.lmd", false}, Case{"many-forms.lmd", false},
+                          Case{"value-limits.lmd", true}}) {
         const std::string bytes =
-            testing::ReadWholeFile(fs::path(LUMORA_FIXTURES_DIR) / "lmd" / "valid" / name);
-        ASSERT_FALSE(bytes.empty()) << name;
+            testing::ReadWholeFile(fs::path(LUMORA_FIXTURES_DIR) / "lmd" / "valid" / c.name);
+        ASSERT_FALSE(bytes.empty()) << c.name;
         CLumoraDoc doc;
-        ASSERT_FALSE(ReadDocument(bytes, doc)) << name;
-        EXPECT_EQ(SerializeDocument(doc), bytes) << name;
+        ValueLimitsTrailer trailer = ValueLimitsTrailer::Damaged;
+        ASSERT_FALSE(ReadDocument(bytes, doc, &trailer)) << c.name;
+        EXPECT_EQ(trailer, c.hasTrailer ? ValueLimitsTrailer::Read : ValueLimitsTrailer::Absent)
+            << c.name;
+        EXPECT_EQ(c.hasTrailer ? SerializeDocument(doc) : SerializeDocumentRecords(doc), bytes)
+            << c.name;
     }
 }
 

@@ -83,7 +83,8 @@ bool ReplaceFileContents(const std::filesystem::path& path, std::string_view byt
 
 bool LoadDocumentBytes(CLumoraDoc& doc, std::span<const unsigned char> bytes) {
     doc.ready = false;
-    if (ReadDocument(bytes, doc)) {
+    ValueLimitsTrailer trailer = ValueLimitsTrailer::Absent;
+    if (ReadDocument(bytes, doc, &trailer)) {
         doc.ShowMessage(kUnexpectedFileFormatMessage);
         // What the single-document shell does after a failed open: a fresh application.
         StartNewApplication(doc);
@@ -93,6 +94,9 @@ bool LoadDocumentBytes(CLumoraDoc& doc, std::span<const unsigned char> bytes) {
     doc.templateText = RuntimeTemplateText();
     doc.ready = true;
     doc.SetModifiedFlag(false);
+    if (trailer == ValueLimitsTrailer::Damaged) {
+        doc.ShowMessage(kValueLimitsResetMessage);
+    }
     return true;
 }
 

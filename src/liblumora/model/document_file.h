@@ -24,8 +24,8 @@ bool ReplaceFileContents(const std::filesystem::path& path, std::string_view byt
 
 // Loads a file's bytes the way opening does: `ready` cleared while loading, the program's own
 // template text, the first form current, `ready` set and the document unmodified. On a format
-// error shows "Unexpected file format." and leaves a new application ("Untitled"). The title is
-// left as it is.
+// error shows "Unexpected file format." and leaves a new application ("Untitled"); a damaged
+// value-limits trailer is reported once and leaves those fields 0. The title is left as it is.
 bool LoadDocumentBytes(CLumoraDoc& doc, std::span<const unsigned char> bytes);
 
 }  // namespace lumora

@@ -91,7 +91,7 @@ void WriteList(const std::vector<std::unique_ptr<T>>& list, ArchiveClass objectC
 }
 
 bool ReadComponent(ArchiveReader& ar, CLmComponent& c) {
-    // The three Number Edit and Option Button fields are not stored and stay 0.
+    // The Number Edit limits and the Option Button group live in the trailer, not here.
     return ar.ReadString(c.caption) && ar.ReadString(c.name) && ar.ReadInt32(c.type) &&
            ar.ReadInt32(c.hotKeyIndex) && ar.ReadInt32(c.top) && ar.ReadInt32(c.left) &&
            ar.ReadInt32(c.height) && ar.ReadInt32(c.width) && ar.ReadInt32(c.textColor) &&
@@ -236,25 +236,41 @@ bool CLumoraDoc::Serialize(ArchiveReader& ar) {
     return true;
 }
 
-std::string SerializeDocument(const CLumoraDoc& doc) {
+std::string SerializeDocumentRecords(const CLumoraDoc& doc) {
     ArchiveWriter ar;
     doc.Serialize(ar);
     return ar.TakeBytes();
 }
 
-std::optional<FormatError> ReadDocument(std::span<const unsigned char> bytes, CLumoraDoc& doc) {
+std::string SerializeDocument(const CLumoraDoc& doc) {
+    std::string bytes = SerializeDocumentRecords(doc);
+    AppendValueLimitsTrailer(doc, bytes);
+    return bytes;
+}
+
+std::optional<FormatError> ReadDocument(std::span<const unsigned char> bytes, CLumoraDoc& doc,
+                                        ValueLimitsTrailer* trailer) {
+    if (trailer) {
+        *trailer = ValueLimitsTrailer::Absent;
+    }
     doc.DeleteContents();
     ArchiveReader ar(bytes);
     if (!doc.Serialize(ar)) {
         doc.DeleteContents();
         return ar.Error().value_or(FormatError{ar.Offset(), "an unreadable file"});
     }
+    const ValueLimitsTrailer read = ReadValueLimitsTrailer(bytes.subspan(ar.Offset()), doc);
+    if (trailer) {
+        *trailer = read;
+    }
     return std::nullopt;
 }
 
-std::optional<FormatError> ReadDocument(std::string_view bytes, CLumoraDoc& doc) {
+std::optional<FormatError> ReadDocument(std::string_view bytes, CLumoraDoc& doc,
+                                        ValueLimitsTrailer* trailer) {
     return ReadDocument(
-        std::span(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()), doc);
+        std::span(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()), doc,
+        trailer);
 }
 
 }  // namespace lumora
