@@ -11,6 +11,7 @@ int RunGenerate(std::span<const std::string> args, CommandIo& io);
 int RunProps(std::span<const std::string> args, CommandIo& io);
 int RunEdit(std::span<const std::string> args, CommandIo& io);
 int RunRender(std::span<const std::string> args, CommandIo& io);
+int RunBuild(std::span<const std::string> args, CommandIo& io);
 
 namespace {
 
@@ -38,6 +39,13 @@ constexpr std::array kCommands = {
             "write what the designer view shows as a PNG (the main form by default), or print "
             "the screen memory: 48 lines of 64 tiles, gGLYPH:SET or bIMAGE@BITMAP:SET",
             RunRender},
+    Command{"build", "FILE|--new [--compile-only] [--port DEV] [--library DIR] [-o OUT.binary]",
+            "generate, write the objects, compile with propellent and (without --compile-only) "
+            "load the Propeller's RAM, printing the Output pane's lines; exit 1 on a compile "
+            "error or a failed load (the error lines on stderr). The compiler is "
+            "LUMORA_SPIN_COMPILER or openspin/flexspin on PATH; --library names the Propeller "
+            "library folder; -o saves the compiled image",
+            RunBuild},
 };
 
 }  // namespace

@@ -8,8 +8,8 @@
 #include "design_source.h"
 #include "model/document.h"
 #include "model/document_file.h"
-#include "model/output_sink.h"
 #include "model/text_encoding.h"
+#include "stream_output.h"
 
 namespace lumora::cli {
 
@@ -22,18 +22,6 @@ struct GenerateOptions {
     std::string source;
     std::optional<std::string> outPath;
     bool utf8 = false;
-};
-
-// The Output pane of the command line: its lines go to a stream.
-class StreamOutput : public OutputSink {
-  public:
-    explicit StreamOutput(std::ostream& os) : os_(os) {}
-    void ClearOutput() override {}
-    void AddOutputLine(std::u16string_view line) override { os_ << ToUtf8(line) << '\n'; }
-    void ScrollOutputToEnd() override {}
-
-  private:
-    std::ostream& os_;
 };
 
 std::optional<GenerateOptions> ParseOptions(std::span<const std::string> args) {
