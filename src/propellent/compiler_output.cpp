@@ -99,6 +99,11 @@ bool ParseOpenSpin(const std::vector<std::string_view>& lines, std::size_t at,
 
 bool ParseFlexSpin(std::string_view line, CompilerDiagnostic& diagnostic) {
     constexpr std::string_view kMarker = ": error: ";
+    constexpr std::string_view kBare = "error: ";
+    if (line.substr(0, kBare.size()) == kBare) {
+        diagnostic.message = Clean(line.substr(kBare.size()), kMaxDiagnosticText);
+        return true;
+    }
     const std::size_t marker = line.find(kMarker);
     if (marker == std::string_view::npos) {
         return false;

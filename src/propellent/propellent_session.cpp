@@ -283,7 +283,7 @@ const PropellentError* PropellentSession::CompileSource(const char* sourcePathTe
         return Fail(file, span.start, span.length, diagnostic->message);
     }
 
-    std::optional<std::string> image = ReadBounded(imagePath, kPropellerRamBytes + 1);
+    std::optional<std::string> image = ReadBounded(imagePath, kMaxSpinFileBytes);
     if (!image || image->empty()) {
         return Fail(sourcePath, 0, 0,
                     "The Spin compiler " + compilerName + " reported success but wrote no program image.");
