@@ -41,7 +41,8 @@ bool Drain(int fd, ProcessResult& result, std::size_t limit) {
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n > 0) {
-            const std::size_t room = limit > result.output.size() ? limit - result.output.size() : 0;
+            const std::size_t room =
+                limit > result.output.size() ? limit - result.output.size() : 0;
             const std::size_t keep = std::min(room, static_cast<std::size_t>(n));
             result.output.append(buffer, keep);
             if (keep < static_cast<std::size_t>(n)) {

@@ -15,7 +15,7 @@ struct ProcessLimits {
 struct ProcessResult {
     enum class End { kExited, kSignalled, kTimedOut, kNotStarted };
     End end = End::kNotStarted;
-    int status = 0;  // exit status or signal number
+    int status = 0;      // exit status or signal number
     std::string output;  // standard output and standard error together
     bool outputCut = false;
 };

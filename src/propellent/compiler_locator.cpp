@@ -54,8 +54,9 @@ std::optional<std::string> Resolve(const std::string& named, const std::string& 
 
 CompilerKind KindOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
-    const std::string_view name =
-        slash == std::string::npos ? std::string_view(path) : std::string_view(path).substr(slash + 1);
+    const std::string_view name = slash == std::string::npos
+                                      ? std::string_view(path)
+                                      : std::string_view(path).substr(slash + 1);
     return name.find("flexspin") != std::string_view::npos ||
                    name.find("fastspin") != std::string_view::npos
                ? CompilerKind::kFlexSpin
@@ -69,8 +70,9 @@ CompilerSearch FindCompiler(const std::string& setting, const std::string& varia
         const std::string& value;
         const char* origin;
         const char* where;
-    } named[] = {{setting, "in the toolchain settings", "The compiler named in the toolchain settings"},
-                 {variable, "in LUMORA_SPIN_COMPILER", "The compiler named by LUMORA_SPIN_COMPILER"}};
+    } named[] = {
+        {setting, "in the toolchain settings", "The compiler named in the toolchain settings"},
+        {variable, "in LUMORA_SPIN_COMPILER", "The compiler named by LUMORA_SPIN_COMPILER"}};
     for (const auto& entry : named) {
         if (entry.value.empty()) {
             continue;
@@ -78,8 +80,8 @@ CompilerSearch FindCompiler(const std::string& setting, const std::string& varia
         if (const auto path = Resolve(entry.value, searchPath)) {
             search.compiler = FoundCompiler{*path, KindOf(*path), entry.origin};
         } else {
-            search.problem = std::string(entry.where) + ", \"" + entry.value +
-                             "\", is not an executable file.";
+            search.problem =
+                std::string(entry.where) + ", \"" + entry.value + "\", is not an executable file.";
         }
         return search;
     }

@@ -8,9 +8,9 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <system_error>
-#include <filesystem>
 #include <vector>
 
 #include "compiler_output.h"
@@ -65,7 +65,8 @@ std::optional<std::string> ReadBounded(const std::string& path, std::size_t limi
 }
 
 bool WriteWhole(const std::string& path, const std::string& bytes, mode_t mode = 0600) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, mode);
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, mode);
     if (fd < 0) {
         return false;
     }
@@ -99,7 +100,8 @@ std::string DirName(const std::string& path) {
 }
 
 bool EndsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 // The compiler's own directory, made private and removed with what it holds.
@@ -178,9 +180,10 @@ std::string EnvironmentValue(const char* name) {
 }  // namespace
 
 CompilerSearch PropellentSession::Search() const {
-    const std::string variable =
-        options_.compilerVariable ? *options_.compilerVariable : EnvironmentValue(kCompilerVariable);
-    const std::string searchPath = options_.searchPath ? *options_.searchPath : EnvironmentValue("PATH");
+    const std::string variable = options_.compilerVariable ? *options_.compilerVariable
+                                                           : EnvironmentValue(kCompilerVariable);
+    const std::string searchPath =
+        options_.searchPath ? *options_.searchPath : EnvironmentValue("PATH");
     return FindCompiler(compilerSetting_, variable, searchPath);
 }
 
@@ -257,7 +260,8 @@ const PropellentError* PropellentSession::CompileSource(const char* sourcePathTe
             const std::string first = FirstLine(run.output);
             return Fail(sourcePath, 0, 0,
                         "The Spin compiler " + compilerName + " failed (exit status " +
-                            std::to_string(run.status) + ")" + (first.empty() ? "." : ": " + first));
+                            std::to_string(run.status) + ")" +
+                            (first.empty() ? "." : ": " + first));
         }
         // Names in the working directory stand for the files beside the source.
         std::string reported = diagnostic->file;
@@ -285,11 +289,13 @@ const PropellentError* PropellentSession::CompileSource(const char* sourcePathTe
 
     std::optional<std::string> image = ReadBounded(imagePath, kMaxSpinFileBytes);
     if (!image || image->empty()) {
-        return Fail(sourcePath, 0, 0,
-                    "The Spin compiler " + compilerName + " reported success but wrote no program image.");
+        return Fail(
+            sourcePath, 0, 0,
+            "The Spin compiler " + compilerName + " reported success but wrote no program image.");
     }
     if (image->size() > kPropellerRamBytes) {
-        return Fail(sourcePath, 0, 0, "The program image is larger than the Propeller's 32 KB of RAM.");
+        return Fail(sourcePath, 0, 0,
+                    "The program image is larger than the Propeller's 32 KB of RAM.");
     }
     image_ = std::move(image);
     return nullptr;

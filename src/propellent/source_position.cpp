@@ -104,7 +104,8 @@ TextSpan LocateDiagnostic(std::u16string_view text, const CompilerDiagnostic& di
             return {Clamp(offset), 0};
         }
         offset += 1;
-        begin = end + (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n' ? 2 : 1);
+        begin =
+            end + (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n' ? 2 : 1);
     }
 }
 

@@ -33,8 +33,8 @@ TEST(CompilerOutput, ReadsTheFirstErrorOfEitherCompiler) {
          "Can not find/open file.", nullptr, false},
         // Without its Line: block the error still counts.
         {"x(3:4) : error : Bad", "x", 3, 4, "Bad", nullptr, false},
-        {"/tmp/b/App.spin:7: error: syntax error, unexpected identifier `foo'\n",
-         "/tmp/b/App.spin", 7, 0, "syntax error, unexpected identifier `foo'", nullptr, false},
+        {"/tmp/b/App.spin:7: error: syntax error, unexpected identifier `foo'\n", "/tmp/b/App.spin",
+         7, 0, "syntax error, unexpected identifier `foo'", nullptr, false},
         {"error: no input file\n", "", 0, 0, "no input file", nullptr, false},
         // Numbers out of range or malformed are unknown, not wrapped.
         {"a.spin(99999999999:2) : error : Big\n", "a.spin(99999999999:2)", 0, 0, "Big", nullptr,
@@ -62,17 +62,28 @@ TEST(CompilerOutput, ReadsTheFirstErrorOfEitherCompiler) {
 }
 
 TEST(CompilerOutput, OutputWithoutAnErrorLineGivesNothing) {
-    for (const char* output : {"", "\n\n", "Program size is 1234 longs\n", "error", " : error",
-                               "Offending Item: x\n"}) {
+    for (const char* output :
+         {"", "\n\n", "Program size is 1234 longs\n", "error", " : error", "Offending Item: x\n"}) {
         EXPECT_FALSE(ParseCompilerOutput(output)) << output;
     }
 }
 
 // Deterministic noise shaped like compiler output: any byte, many markers, long lines.
 std::string Noise(std::uint32_t seed, std::size_t size) {
-    static const std::string_view pieces[] = {
-        " : error : ", ": error: ", "(",  ")",         ":",  "\n", "\r\n", "Line:\n", "Offending Item: ",
-        "End Of File", "12",        "999999999", "\t", std::string_view("\0", 1)};
+    static const std::string_view pieces[] = {" : error : ",
+                                              ": error: ",
+                                              "(",
+                                              ")",
+                                              ":",
+                                              "\n",
+                                              "\r\n",
+                                              "Line:\n",
+                                              "Offending Item: ",
+                                              "End Of File",
+                                              "12",
+                                              "999999999",
+                                              "\t",
+                                              std::string_view("\0", 1)};
     std::string out;
     std::uint32_t state = seed * 2654435761u + 1;
     while (out.size() < size) {

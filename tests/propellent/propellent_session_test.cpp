@@ -80,11 +80,10 @@ TEST_F(SessionTest, ASuccessfulCompileKeepsTheImageAndCleansUpItsWorkingDirector
 TEST_F(SessionTest, TheCompilerGetsMarkedCopiesTheLibraryFolderAndNothingElseChanges) {
     const auto seen = scratch_ / "seen";
     std::filesystem::create_directories(seen);
-    PropellentSession session = WithCompiler("echo \"$args\" > " + (seen / "args").string() +
-                                             "\ncp \"$src\" " + (seen / "source").string() +
-                                             "\ncp \"$(dirname \"$src\")/mouse.spin\" " +
-                                             (seen / "mouse").string() + "\n" +
-                                             SucceedingCompilerBody());
+    PropellentSession session =
+        WithCompiler("echo \"$args\" > " + (seen / "args").string() + "\ncp \"$src\" " +
+                     (seen / "source").string() + "\ncp \"$(dirname \"$src\")/mouse.spin\" " +
+                     (seen / "mouse").string() + "\n" + SucceedingCompilerBody());
     session.SetLibraryPath("/home/me/Propeller Library");
     ASSERT_EQ(session.CompileSource(source_.c_str()), nullptr);
 
@@ -108,9 +107,8 @@ TEST_F(SessionTest, CompilerErrorsBecomeRecordsInTheCallersTerms) {
          "echo \"$src(2:9) : error : Expected an instruction or variable\"\n"
          "printf 'Line:\\n\\tfoo(\\nOffending Item: foo\\n'\nexit 1",
          "<source>", 18, 3, "Expected an instruction or variable"},
-        {"OpenSpin, relative name",
-         "echo \"App.spin(1:5) : error : Expected a name\"\nexit 1", "<source>", 4, 0,
-         "Expected a name"},
+        {"OpenSpin, relative name", "echo \"App.spin(1:5) : error : Expected a name\"\nexit 1",
+         "<source>", 4, 0, "Expected a name"},
         {"OpenSpin, error in an object",
          "echo \"$(dirname \"$src\")/mouse.spin(2:3) : error : Undefined symbol\"\n"
          "printf 'Line:\\n  bad\\nOffending Item: bad\\n'\nexit 1",
@@ -124,8 +122,8 @@ TEST_F(SessionTest, CompilerErrorsBecomeRecordsInTheCallersTerms) {
          "The Spin compiler openspin stopped unexpectedly (signal 11)."},
         {"failure without a message", "exit 3", "<source>", 0, 0,
          "The Spin compiler openspin failed (exit status 3)."},
-        {"failure with other text", "echo 'Unrecognized text encoding format!'\nexit 1",
-         "<source>", 0, 0,
+        {"failure with other text", "echo 'Unrecognized text encoding format!'\nexit 1", "<source>",
+         0, 0,
          "The Spin compiler openspin failed (exit status 1): Unrecognized text encoding format!"},
         {"success without an image", "exit 0", "<source>", 0, 0,
          "The Spin compiler openspin reported success but wrote no program image."},
@@ -137,10 +135,9 @@ TEST_F(SessionTest, CompilerErrorsBecomeRecordsInTheCallersTerms) {
         PropellentSession session = WithCompiler(c.body);
         const PropellentError* error = session.CompileSource(source_.c_str());
         ASSERT_NE(error, nullptr);
-        const std::string file =
-            c.file == "<source>" ? source_
-            : c.file == "servo.spin" ? c.file
-                                     : (scratch_ / "build" / c.file).string();
+        const std::string file = c.file == "<source>"     ? source_
+                                 : c.file == "servo.spin" ? c.file
+                                                          : (scratch_ / "build" / c.file).string();
         EXPECT_EQ(error->file, file);
         EXPECT_EQ(error->start, c.start);
         EXPECT_EQ(error->length, c.length);
@@ -160,9 +157,9 @@ TEST_F(SessionTest, AHangingCompilerIsStoppedAndFloodingOutputIsBounded) {
 
     options_.limits.timeout = std::chrono::milliseconds(20000);
     options_.limits.maxOutput = 64 * 1024;
-    PropellentSession flooding =
-        WithCompiler("head -c 8000000 /dev/zero | tr '\\0' x\necho\n"
-                     "echo \"$src(1:1) : error : late\"\nexit 1");
+    PropellentSession flooding = WithCompiler(
+        "head -c 8000000 /dev/zero | tr '\\0' x\necho\n"
+        "echo \"$src(1:1) : error : late\"\nexit 1");
     error = flooding.CompileSource(source_.c_str());
     ASSERT_NE(error, nullptr);
     // The error line came after the kept part; what is reported is cut short.
@@ -176,9 +173,10 @@ TEST_F(SessionTest, NoCompilerOrAMissingNamedOneSaysWhatToDo) {
     const PropellentError* error = none.CompileSource(source_.c_str());
     ASSERT_NE(error, nullptr);
     EXPECT_EQ(error->file, source_);
-    EXPECT_EQ(std::string(error->message).rfind("No Spin compiler found. Install OpenSpin or "
-                                                "FlexSpin",
-                                                0),
+    EXPECT_EQ(std::string(error->message)
+                  .rfind("No Spin compiler found. Install OpenSpin or "
+                         "FlexSpin",
+                         0),
               0u);
     EXPECT_NE(std::string(error->message).find("LUMORA_SPIN_COMPILER"), std::string::npos);
 

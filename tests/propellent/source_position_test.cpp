@@ -65,7 +65,10 @@ TEST(SourcePosition, WithoutAColumnTheWholeLineIsMeantAndTheEndOfFileIsTheEnd) {
 }
 
 TEST(SpinFileText, EncodingsAreToldApartAndOnlyUnmarkedUtf16GetsAMark) {
-    const std::string marked("\xFF\xFE" "P\0U\0B\0", 8);
+    const std::string marked(
+        "\xFF\xFE"
+        "P\0U\0B\0",
+        8);
     const std::string unmarked("P\0U\0B\0", 6);
     const std::string eightBit = "PUB \xB0";
     const std::string utf8 = "\xEF\xBB\xBFPUB \xC2\xB0";

@@ -100,7 +100,8 @@ TEST_F(AppBuildTest, ProgrammingWritesCompilesDownloadsAndRemovesEverything) {
     EXPECT_EQ(script_.directoryMode, 0700u);
     const std::filesystem::path sourcePath(script_.sourcePath);
     EXPECT_EQ(sourcePath.filename(), "Untitled.spin");
-    EXPECT_EQ(sourcePath.parent_path().parent_path(), static_cast<const std::filesystem::path&>(scratch_));
+    EXPECT_EQ(sourcePath.parent_path().parent_path(),
+              static_cast<const std::filesystem::path&>(scratch_));
     EXPECT_EQ(script_.filesAtCompile["Untitled.spin"], Utf16(build.CodeText()));
     // Objects go out as stored, the driver's byte-order mark included.
     const std::string mouse = script_.filesAtCompile["mouse.spin"];
@@ -218,8 +219,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CompileError{"<source>", 500, 3, "Expected \"}\""},
                     std::nullopt,
                     ProgramOutcome::kCompileFailed,
-                    Then({"Error in file: <source>", "Error: Expected \"}\"", "Problem String: ",
-                          "<scroll>"}),
+                    Then({"Error in file: <source>", "Error: Expected \"}\"",
+                          "Problem String: ", "<scroll>"}),
                     {},
                     kCompileCalls},
         FailureCase{"DownloadFails",
@@ -241,16 +242,16 @@ TEST(ProblemText, CutsTheTextAsTheOutputPaneShowsIt) {
         std::int64_t length;
         std::u16string expected;
     } cases[] = {
-        {u"ab\r\ncd", 3, 2, u"cd"},             // CR LF counts once
-        {u"ab\r\ncd", 2, 2, u"\rc"},            // and becomes a CR
-        {u"\tx", 8, 1, u"x"},                   // a tab is eight spaces
+        {u"ab\r\ncd", 3, 2, u"cd"},   // CR LF counts once
+        {u"ab\r\ncd", 2, 2, u"\rc"},  // and becomes a CR
+        {u"\tx", 8, 1, u"x"},         // a tab is eight spaces
         {u"\tx", 6, 3, u"  x"},
-        {u"abc", 1, 100, u"bc"},                // clipped to the end
-        {u"abc", 3, 1, u""},                    // a start at or past the end
+        {u"abc", 1, 100, u"bc"},  // clipped to the end
+        {u"abc", 3, 1, u""},      // a start at or past the end
         {u"abc", 99, 1, u""},
-        {u"abc", -1, 2, u""},                   // values from the library are not trusted
+        {u"abc", -1, 2, u""},  // values from the library are not trusted
         {u"abc", 0, -5, u""},
-        {u"a\rb\nc", 2, 3, u"b\nc"},            // a lone CR or LF stays as it is
+        {u"a\rb\nc", 2, 3, u"b\nc"},  // a lone CR or LF stays as it is
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ProblemText(c.code, c.start, c.length), c.expected)

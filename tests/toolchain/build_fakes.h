@@ -55,8 +55,8 @@ class FakePropellent : public PropellentApi {
         script_.calls.push_back(window == nullptr ? "Init(null)" : "Init(window)");
     }
     void ApplySettings(const ToolchainSettings& settings) override {
-        script_.calls.push_back("Settings(" + settings.compilerPath + "," +
-                                settings.libraryFolder + "," + settings.serialPort + ")");
+        script_.calls.push_back("Settings(" + settings.compilerPath + "," + settings.libraryFolder +
+                                "," + settings.serialPort + ")");
     }
     std::optional<CompileError> CompileSource(const std::string& sourcePath) override {
         script_.calls.push_back("Compile");

@@ -27,8 +27,7 @@ ActionDirectory::~ActionDirectory() {
     }
 }
 
-ActionDirectory::ActionDirectory(ActionDirectory&& other) noexcept
-    : path_(std::move(other.path_)) {
+ActionDirectory::ActionDirectory(ActionDirectory&& other) noexcept : path_(std::move(other.path_)) {
     other.path_.clear();
 }
 
@@ -38,7 +37,8 @@ bool ActionDirectory::WriteFile(std::u16string_view name, std::string_view bytes
     }
     const std::string path = FullPath(name);
     // O_NOFOLLOW: the directory is private, but a link planted before would still be followed.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
         return false;
     }

@@ -36,7 +36,7 @@ struct BuildSeams {
 struct ProgramOptions {
     void* window = nullptr;  // handed to InitPropellent
     ToolchainSettings settings;
-    bool download = true;                       // false: compile only
+    bool download = true;                           // false: compile only
     std::optional<std::filesystem::path> imageOut;  // where to save the compiled image
 };
 

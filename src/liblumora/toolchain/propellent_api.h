@@ -39,8 +39,8 @@ class PropellentApi {
 
 enum class PropellentLoadStatus {
     kLoaded,
-    kLoadFailed,          // "Dll failed to load"
-    kEntryPointMissing,   // "Dll failure"; the library has already been released
+    kLoadFailed,         // "Dll failed to load"
+    kEntryPointMissing,  // "Dll failure"; the library has already been released
 };
 
 struct LoadedPropellent {
