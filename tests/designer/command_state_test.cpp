@@ -27,8 +27,8 @@ TEST(ViewCommandState, FormCommandsNeedACurrentForm) {
     CLumoraDoc doc;
     StartNewApplication(doc);
     const int formOnly[] = {180, 181, 182, 183, 184, 185, 186, cmd::kEditCut, cmd::kViewFormsHalf};
-    const int always[] = {cmd::kAddForm,  cmd::kAddBitmap,   cmd::kSettings,
-                          cmd::kColors,   cmd::kHandlerCode, cmd::kObjects};
+    const int always[] = {cmd::kAddForm, cmd::kAddBitmap,   cmd::kSettings,
+                          cmd::kColors,  cmd::kHandlerCode, cmd::kObjects};
     for (int id : formOnly) {
         EXPECT_TRUE(ViewCommandState(id, doc, false)->enabled) << id;
     }

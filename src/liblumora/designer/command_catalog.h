@@ -11,12 +11,12 @@ enum class CommandKind { Push, Check, Radio };
 // quick-access bar, shortcuts) takes it from here.
 struct CommandInfo {
     int id = 0;
-    std::u16string_view caption;     // with its '&' mnemonic
-    std::u16string_view toolTip;     // empty: the caption without '&'
-    std::u16string_view statusTip;   // the status bar prompt
-    std::u16string_view keyTip;      // the letter shown after Alt, empty when none
-    std::string_view shortcuts;      // portable key names, ';' between alternatives
-    std::string_view icon;           // resource name of the icon, empty when none
+    std::u16string_view caption;    // with its '&' mnemonic
+    std::u16string_view toolTip;    // empty: the caption without '&'
+    std::u16string_view statusTip;  // the status bar prompt
+    std::u16string_view keyTip;     // the letter shown after Alt, empty when none
+    std::string_view shortcuts;     // portable key names, ';' between alternatives
+    std::string_view icon;          // resource name of the icon, empty when none
     CommandKind kind = CommandKind::Push;
 };
 

@@ -13,6 +13,7 @@ DocumentSession::DocumentSession(CLumoraDoc& doc, SessionPrompts& prompts, Recen
 
 bool DocumentSession::Start(const std::optional<std::filesystem::path>& path) {
     path_.reset();
+    ++generation_;
     if (!StartNewApplication(doc_)) {
         return false;
     }
@@ -24,6 +25,7 @@ bool DocumentSession::New() {
         return false;
     }
     path_.reset();
+    ++generation_;
     return StartNewApplication(doc_);
 }
 
@@ -88,13 +90,16 @@ bool DocumentSession::SaveModified() {
 
 bool DocumentSession::Load(const std::filesystem::path& path) {
     if (doc_.OnOpenDocument(path)) {
+        ++generation_;
         path_ = path;
         recent_.Add(path);
         return true;
     }
     // A file that is not an application file leaves a new, untitled application; a file that
-    // could not be read leaves the document, and its file, as they were.
+    // could not be read leaves the document, and its file, as they were. (An untitled
+    // document kept after a read failure counts as renewed too: taking it again is harmless.)
     if (doc_.Title() == kUntitledTitle) {
+        ++generation_;
         path_.reset();
     }
     return false;

@@ -43,6 +43,10 @@ class DocumentSession {
     // Asks "Save changes to ...?" for a modified document; true when it may be given up.
     bool SaveModified();
 
+    // Counts the times the document was emptied and filled anew (new or loaded), so that
+    // callers can tell when the view must take the document again.
+    unsigned long long Generation() const { return generation_; }
+
     // The file the document was opened from or last saved to.
     const std::optional<std::filesystem::path>& Path() const { return path_; }
 
@@ -54,6 +58,7 @@ class DocumentSession {
     SessionPrompts& prompts_;
     RecentFileList& recent_;
     std::optional<std::filesystem::path> path_;
+    unsigned long long generation_ = 0;
 };
 
 // A chosen file name without an extension gets ".lmd".
