@@ -80,7 +80,8 @@ bool KeyTips::eventFilter(QObject* watched, QEvent* event) {
                 break;
             }
             if (key->key() == Qt::Key_Alt) {
-                altArmed_ = key->modifiers() == Qt::AltModifier;
+                // Platforms differ in whether the Alt press itself carries the Alt modifier.
+                altArmed_ = (key->modifiers() & ~Qt::AltModifier) == Qt::NoModifier;
                 break;
             }
             altArmed_ = false;

@@ -108,7 +108,15 @@ MainFrame::MainFrame(CLumoraDoc& doc, ShellDialogs& dialogs, const RecentFileLis
     resize(1280, 800);
 }
 
-MainFrame::~MainFrame() = default;
+MainFrame::~MainFrame() {
+    // Children hidden while the window goes must not ask the half-destroyed frame for state.
+    idle_->stop();
+    for (QDockWidget* dock : {objectViewDock_, outputDock_, propertiesDock_}) {
+        disconnect(dock, nullptr, this, nullptr);
+    }
+    disconnect(commands_, nullptr, this, nullptr);
+    commands_->blockSignals(true);
+}
 
 QDockWidget* MainFrame::AddPane(int paneId, const QString& caption, const char* icon,
                                 QWidget* content, Qt::DockWidgetArea area) {
