@@ -110,4 +110,23 @@ std::optional<std::string> DefaultPort(const std::vector<SerialPortEntry>& ports
     return std::nullopt;
 }
 
+ResolvedPort ResolvePort(const std::string& chosen, const std::vector<SerialPortEntry>& present) {
+    if (!chosen.empty()) {
+        return {chosen, {}};
+    }
+    if (const auto only = DefaultPort(present)) {
+        return {*only, {}};
+    }
+    if (present.empty()) {
+        return {{},
+                "No serial port was found for the Propeller; connect its USB cable (it appears "
+                "as /dev/ttyUSB* or /dev/ttyACM*)."};
+    }
+    std::string names;
+    for (const auto& port : present) {
+        names += (names.empty() ? "" : ", ") + port.path;
+    }
+    return {{}, "Several serial ports were found (" + names + "); choose the Propeller's."};
+}
+
 }  // namespace lumora::propeller

@@ -22,4 +22,12 @@ std::vector<SerialPortEntry> ListSerialPorts(const std::filesystem::path& devRoo
 // The port to use when none was chosen: the only one present.
 std::optional<std::string> DefaultPort(const std::vector<SerialPortEntry>& ports);
 
+struct ResolvedPort {
+    std::string path;     // empty when none can be used
+    std::string problem;  // why, for the user
+};
+
+// The chosen port, or else the only one present.
+ResolvedPort ResolvePort(const std::string& chosen, const std::vector<SerialPortEntry>& present);
+
 }  // namespace lumora::propeller

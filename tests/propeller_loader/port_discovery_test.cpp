@@ -35,6 +35,11 @@ TEST(PortDiscoveryTest, ListsAdaptersOnceEachByTheirStableNamesFirst) {
               (dev / "serial" / "by-id" / "usb-Parallax_Inc._PropPlug_P1-if00-port0").string());
     EXPECT_EQ(ports[0].device, fs::canonical(dev / "ttyUSB10").string());
     EXPECT_FALSE(DefaultPort(ports).has_value());
+
+    const ResolvedPort several = ResolvePort("", ports);
+    EXPECT_TRUE(several.path.empty());
+    EXPECT_NE(several.problem.find(ports[1].path), std::string::npos) << several.problem;
+    EXPECT_EQ(ResolvePort("/dev/ttyUSB2", ports).path, "/dev/ttyUSB2");
 }
 
 TEST(PortDiscoveryTest, TheOnlyPortIsTheDefault) {
@@ -42,11 +47,15 @@ TEST(PortDiscoveryTest, TheOnlyPortIsTheDefault) {
     EXPECT_TRUE(ListSerialPorts(dev).empty());
     EXPECT_FALSE(DefaultPort(ListSerialPorts(dev)).has_value());
     EXPECT_TRUE(ListSerialPorts(dev / "absent").empty());
+    const ResolvedPort none = ResolvePort("", {});
+    EXPECT_TRUE(none.path.empty());
+    EXPECT_NE(none.problem.find("No serial port"), std::string::npos);
 
     std::ofstream(dev / "ttyACM3") << "";
     const auto ports = ListSerialPorts(dev);
     ASSERT_EQ(ports.size(), 1u);
     EXPECT_EQ(DefaultPort(ports), (dev / "ttyACM3").string());
+    EXPECT_EQ(ResolvePort("", ports).path, (dev / "ttyACM3").string());
 }
 
 }  // namespace
