@@ -19,12 +19,13 @@ namespace lumora::cli {
 namespace {
 
 constexpr const char* kBuildUsage =
-    "usage: lumora-cli build FILE|--new [--compile-only] [--port DEV] [--library DIR] "
-    "[-o OUT.binary]";
+    "usage: lumora-cli build FILE|--new [--compile-only] [--port DEV] [--eeprom] "
+    "[--library DIR] [-o OUT.binary]";
 
 struct BuildOptions {
     std::string source;
     bool compileOnly = false;
+    bool eeprom = false;
     std::optional<std::string> port;
     std::optional<std::string> library;
     std::optional<std::string> imageOut;
@@ -44,7 +45,8 @@ class BuildOutput : public OutputSink {
     static bool IsFailureLine(std::u16string_view line) {
         for (std::u16string_view prefix :
              {u"Error in file: ", u"Error: ", u"Problem String: ",
-              u"Download to Propeller RAM failed", u"Could not save the program image"}) {
+              u"Download to Propeller RAM failed", u"Download to Propeller EEPROM failed",
+              u"Could not save the program image"}) {
             if (line.substr(0, prefix.size()) == prefix) {
                 return true;
             }
@@ -78,6 +80,8 @@ std::optional<BuildOptions> ParseOptions(std::span<const std::string> args) {
             ok = TakeValue(args, i, options.library);
         } else if (arg == "--compile-only" && !options.compileOnly) {
             options.compileOnly = true;
+        } else if (arg == "--eeprom" && !options.eeprom) {
+            options.eeprom = true;
         } else if (!haveSource && (arg == "--new" || arg.rfind("-", 0) != 0)) {
             options.source = arg;
             haveSource = true;
@@ -135,6 +139,7 @@ int RunBuild(std::span<const std::string> args, CommandIo& io) {
     ProgramOptions program;
     program.download = !options->compileOnly;
     program.settings.serialPort = options->port.value_or("");
+    program.settings.loadToEeprom = options->eeprom;
     program.settings.libraryFolder = options->library.value_or("");
     if (options->imageOut) {
         program.imageOut = std::filesystem::absolute(*options->imageOut);

@@ -39,12 +39,16 @@ constexpr std::array kCommands = {
             "write what the designer view shows as a PNG (the main form by default), or print "
             "the screen memory: 48 lines of 64 tiles, gGLYPH:SET or bIMAGE@BITMAP:SET",
             RunRender},
-    Command{"build", "FILE|--new [--compile-only] [--port DEV] [--library DIR] [-o OUT.binary]",
+    Command{"build",
+            "FILE|--new [--compile-only] [--port DEV] [--eeprom] [--library DIR] [-o OUT.binary]",
             "generate, write the objects, compile with propellent and (without --compile-only) "
-            "load the Propeller's RAM, printing the Output pane's lines; exit 1 on a compile "
-            "error or a failed load (the error lines on stderr). The compiler is "
-            "LUMORA_SPIN_COMPILER or openspin/flexspin on PATH; --library names the Propeller "
-            "library folder; -o saves the compiled image",
+            "load the Propeller's RAM over the serial port (--eeprom: program its EEPROM and "
+            "run), printing the Output pane's lines; exit 1 on a compile error or a failed load "
+            "(the error lines on stderr). The compiler is LUMORA_SPIN_COMPILER or "
+            "openspin/flexspin on PATH; the port is DEV or the only serial port present; "
+            "LUMORA_PROPELLER_LOADER names another loader's command line ({image}, {port}, "
+            "{mode}) to load with instead; --library names the Propeller library folder; -o "
+            "saves the compiled image",
             RunBuild},
 };
 

@@ -48,6 +48,22 @@ PROPELLENT_EXPORT void SetSerialPort(const char* device) {
     Session()->SetSerialPort(device);
 }
 
+PROPELLENT_EXPORT void SetLoadToEeprom(int32_t eeprom) {
+    Session()->SetLoadToEeprom(eeprom != 0);
+}
+
+PROPELLENT_EXPORT void SetExternalLoader(const char* commandLine) {
+    Session()->SetExternalLoader(commandLine);
+}
+
+PROPELLENT_EXPORT const char* GetDownloadNotes(void) {
+    return Session()->DownloadNotes();
+}
+
+PROPELLENT_EXPORT const char* GetSerialPorts(void) {
+    return Session()->SerialPorts();
+}
+
 PROPELLENT_EXPORT int64_t GetImageSize(void) {
     return Session()->ImageSize();
 }

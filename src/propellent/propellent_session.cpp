@@ -13,7 +13,10 @@
 #include <system_error>
 #include <vector>
 
+#include "boot_image.h"
 #include "compiler_output.h"
+#include "external_loader.h"
+#include "port_discovery.h"
 #include "source_position.h"
 #include "spin_file_text.h"
 
@@ -211,15 +214,7 @@ const PropellentError* PropellentSession::CompileSource(const char* sourcePathTe
     }
     const FoundCompiler& compiler = *search.compiler;
 
-    std::string parent = options_.temporaryParent;
-    if (parent.empty()) {
-        std::error_code error;
-        parent = std::filesystem::temp_directory_path(error).string();
-        if (error || parent.empty()) {
-            parent = "/tmp";
-        }
-    }
-    const WorkDirectory work(parent);
+    const WorkDirectory work(TemporaryParent());
     if (work.Path().empty()) {
         return Fail(sourcePath, 0, 0, "Cannot create a working directory for the compiler.");
     }
@@ -301,15 +296,92 @@ const PropellentError* PropellentSession::CompileSource(const char* sourcePathTe
     return nullptr;
 }
 
+std::string PropellentSession::TemporaryParent() const {
+    std::string parent = options_.temporaryParent;
+    if (parent.empty()) {
+        std::error_code error;
+        parent = std::filesystem::temp_directory_path(error).string();
+        if (error || parent.empty()) {
+            parent = "/tmp";
+        }
+    }
+    return parent;
+}
+
+std::optional<std::string> PropellentSession::RunExternalLoader(const std::string& commandLine) {
+    // The other loader reads the image from a file of a private directory of its own.
+    const WorkDirectory work(TemporaryParent());
+    const std::string imagePath = work.Path() + "/" + kImageName;
+    if (work.Path().empty() || !WriteWhole(imagePath, *image_)) {
+        return "Cannot write the program image for the external loader.";
+    }
+    propeller::ExternalLoad load;
+    load.commandLine = commandLine;
+    load.imagePath = imagePath;
+    load.port =
+        propeller::ResolvePort(serialPort_, propeller::ListSerialPorts(options_.deviceRoot)).path;
+    load.eeprom = loadToEeprom_;
+    const propeller::LoadResult result = propeller::RunExternalLoader(load);
+    if (!result.ok()) {
+        return result.message;
+    }
+    return std::nullopt;
+}
+
 const char* PropellentSession::DownloadToPropeller() {
+    notes_.clear();
     if (!image_) {
         downloadReason_ = "Nothing has been compiled to load.";
-    } else {
-        downloadReason_ =
-            "This version of propellent cannot load the Propeller yet; the program was compiled "
-            "but not loaded.";
+        return downloadReason_.c_str();
     }
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(image_->data());
+    const std::span<const std::uint8_t> image(bytes, image_->size());
+    if (const propeller::BootImage checked = propeller::PrepareBootImage(image);
+        checked.problem != propeller::ImageProblem::kNone) {
+        downloadReason_ = checked.message;
+        return downloadReason_.c_str();
+    }
+    const std::string loader =
+        !loaderSetting_.empty()
+            ? loaderSetting_
+            : (options_.loaderVariable ? *options_.loaderVariable
+                                       : EnvironmentValue(propeller::kExternalLoaderVariable));
+    if (!loader.empty()) {
+        const std::optional<std::string> failure = RunExternalLoader(loader);
+        if (!failure) {
+            return nullptr;
+        }
+        downloadReason_ = *failure;
+        return downloadReason_.c_str();
+    }
+
+    const propeller::ResolvedPort port =
+        propeller::ResolvePort(serialPort_, propeller::ListSerialPorts(options_.deviceRoot));
+    if (port.path.empty()) {
+        downloadReason_ = port.problem;
+        return downloadReason_.c_str();
+    }
+    propeller::LoadOptions load;
+    load.eeprom = loadToEeprom_;
+    load.timings = options_.bootTimings;
+    const propeller::LoadResult result =
+        propeller::LoadPropeller(port.path, image, load, [this](std::string_view note) {
+            notes_.append(note);
+            notes_.push_back('\n');
+        });
+    if (result.ok()) {
+        return nullptr;
+    }
+    downloadReason_ = result.message;
     return downloadReason_.c_str();
+}
+
+const char* PropellentSession::SerialPorts() {
+    ports_.clear();
+    for (const auto& port : propeller::ListSerialPorts(options_.deviceRoot)) {
+        ports_ += port.path + "\n";
+    }
+    return ports_.c_str();
 }
 
 std::int64_t PropellentSession::ImageSize() const {

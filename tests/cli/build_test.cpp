@@ -3,8 +3,11 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
+#include "../propeller_loader/fake_propeller.h"
+#include "../propeller_loader/synthetic_image.h"
 #include "fake_compiler.h"
 #include "run_cli.h"
 #include "test_files.h"
@@ -61,12 +64,50 @@ TEST_F(BuildCli, ACompileErrorOrAFailedLoadExitsOneWithTheErrorLinesOnStderr) {
     EXPECT_EQ(result.out.find("complete"), std::string::npos);
 }
 
+TEST_F(BuildCli, LoadsThroughThePortAndKeepsTheImageItLoaded) {
+    const std::vector<std::uint8_t> image = testing::SyntheticImage(4572, 9);
+    const std::string prepared = (dir_ / "prepared.binary").string();
+    std::ofstream(prepared, std::ios::binary)
+        .write(reinterpret_cast<const char*>(image.data()),
+               static_cast<std::streamsize>(image.size()));
+    UseCompiler("cp '" + prepared + "' \"$out\"");
+    for (const bool eeprom : {false, true}) {
+        testing::FakePropeller chip;
+        const std::string kept = (dir_ / "kept.binary").string();
+        std::vector<std::string> args = {"build", "--new", "--port", chip.PortPath(), "-o", kept};
+        if (eeprom) {
+            args.push_back("--eeprom");
+        }
+        const auto result = RunCli(args);
+        const auto& seen = chip.Finish();
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        const std::string done = eeprom ? "Download to Propeller EEPROM complete.\n"
+                                        : "Download to Propeller RAM complete.\n";
+        EXPECT_NE(result.out.find("Propellent compilation successful.\n" + chip.PortPath() +
+                                  " has no DTR line; no reset was sent"),
+                  std::string::npos)
+            << result.out;
+        EXPECT_NE(result.out.find(done), std::string::npos) << result.out;
+        EXPECT_EQ(seen.command, eeprom ? 3u : 1u);
+        EXPECT_TRUE(seen.launched);
+        EXPECT_EQ(testing::ReadWholeFile(kept), std::string(image.begin(), image.end()));
+    }
+
+    testing::FakePropeller refusing(testing::FakePropeller::Behaviour::kDamageOnTheWay);
+    const auto result = RunCli({"build", "--new", "--port", refusing.PortPath()});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out.find("complete"), std::string::npos);
+    EXPECT_EQ(result.err.rfind("Download to Propeller RAM failed: The Propeller refused", 0), 0u)
+        << result.err;
+}
+
 TEST_F(BuildCli, BadArgumentsAreAUsageError) {
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"build"},
              {"build", "--new", "-o"},
              {"build", "--new", "--bogus"},
-             {"build", "--new", "--compile-only", "--compile-only"}}) {
+             {"build", "--new", "--compile-only", "--compile-only"},
+             {"build", "--new", "--eeprom", "--eeprom"}}) {
         const auto result = RunCli(args);
         EXPECT_EQ(result.exitCode, 2);
         EXPECT_EQ(result.err.rfind("usage: lumora-cli build", 0), 0u);

@@ -46,6 +46,8 @@ class SessionTest : public ::testing::Test {
         options_.searchPath = "";
         options_.temporaryParent = (scratch_ / "work").string();
         options_.limits.timeout = std::chrono::milliseconds(20000);
+        options_.loaderVariable = "";
+        options_.deviceRoot = (scratch_ / "build").string();
     }
 
     // A session whose compiler is a script with the given body.
@@ -71,10 +73,11 @@ TEST_F(SessionTest, ASuccessfulCompileKeepsTheImageAndCleansUpItsWorkingDirector
     EXPECT_EQ(ReadWholeFile(saved), std::string(4572, '\0'));
     EXPECT_TRUE(std::filesystem::is_empty(scratch_ / "work"));
 
-    // Loading is not built in yet, and is never reported as done.
+    // Zeros are no Propeller program: the load is refused, never reported as done.
     const char* reason = session.DownloadToPropeller();
     ASSERT_NE(reason, nullptr);
-    EXPECT_NE(std::string(reason).find("not loaded"), std::string::npos);
+    EXPECT_NE(std::string(reason).find("not a compiled Propeller program"), std::string::npos)
+        << reason;
 }
 
 TEST_F(SessionTest, TheCompilerGetsMarkedCopiesTheLibraryFolderAndNothingElseChanges) {

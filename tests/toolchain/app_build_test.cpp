@@ -74,7 +74,7 @@ TEST_F(AppBuildTest, ProgrammingWritesCompilesDownloadsAndRemovesEverything) {
     int window = 0;
     ProgramOptions options;
     options.window = &window;
-    options.settings = {"/opt/openspin", "/home/me/lib", "/dev/ttyUSB0"};
+    options.settings = {"/opt/openspin", "/home/me/lib", "/dev/ttyUSB0", false, ""};
     const ProgramResult result = Program(build, options);
 
     EXPECT_EQ(result.outcome, ProgramOutcome::kDownloaded);
@@ -343,6 +343,26 @@ TEST_F(AppBuildTest, ProgrammingTwiceWritesLoadsAndCleansUpEachTime) {
     EXPECT_EQ(script_.filesAtCompile.size(), 5u);
     EXPECT_NE(script_.sourcePath, first);  // a fresh private directory each time
     EXPECT_TRUE(IsEmptyDirectory(scratch_));
+}
+
+TEST_F(AppBuildTest, TheLoadersNotesComeBeforeTheResultWhichNamesTheTarget) {
+    const AppBuild build = Build();
+    script_.downloadNotes = {"/dev/pts/3 has no DTR line; no reset was sent."};
+    ProgramOptions options;
+    options.settings.loadToEeprom = true;
+    EXPECT_EQ(Program(build, options).outcome, ProgramOutcome::kDownloaded);
+    ASSERT_GE(output_.events.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(output_.events.end() - 3, output_.events.end()),
+              (std::vector<std::string>{"/dev/pts/3 has no DTR line; no reset was sent.",
+                                        "Download to Propeller EEPROM complete.", "<scroll>"}));
+
+    script_.downloadFailure = "No Propeller answered on /dev/ttyUSB0.";
+    output_.events.clear();
+    EXPECT_EQ(Program(build, options).outcome, ProgramOutcome::kDownloadFailed);
+    EXPECT_NE(std::find(output_.events.begin(), output_.events.end(),
+                        "Download to Propeller EEPROM failed: No Propeller answered on "
+                        "/dev/ttyUSB0."),
+              output_.events.end());
 }
 
 TEST_F(AppBuildTest, CompileOnlyKeepsTheImageAndNeverDownloads) {

@@ -35,6 +35,7 @@ struct FakePropellentScript {
     PropellentLoadStatus status = PropellentLoadStatus::kLoaded;
     std::optional<CompileError> compileError;  // file "<source>": the source's path
     std::optional<std::string> downloadFailure;
+    std::vector<std::string> downloadNotes;
     bool saveImageWorks = true;
 
     int loads = 0;
@@ -78,6 +79,7 @@ class FakePropellent : public PropellentApi {
         script_.calls.push_back("Download");
         return script_.downloadFailure;
     }
+    std::vector<std::string> DownloadNotes() override { return script_.downloadNotes; }
     std::optional<std::int64_t> ImageSize() override { return 1234; }
     bool SaveImage(const std::filesystem::path& path) override {
         script_.calls.push_back("SaveImage(" + path.filename().string() + ")");

@@ -107,12 +107,19 @@ ProgramResult AppBuild::ProgramPropellerRam(BuildSeams& seams,
                                  FromUtf8(options.imageOut->string()) + u".");
             result.outcome = ProgramOutcome::kImageNotSaved;
         } else if (options.download) {
+            // Reported done only once the library says the chip confirmed the load.
             const std::optional<std::string> failure = api.DownloadToPropeller();
+            for (const std::string& note : api.DownloadNotes()) {
+                output.AddOutputLine(FromUtf8(note));
+            }
+            const std::u16string target = options.settings.loadToEeprom
+                                              ? u"Download to Propeller EEPROM"
+                                              : u"Download to Propeller RAM";
             if (failure) {
-                output.AddOutputLine(u"Download to Propeller RAM failed: " + FromUtf8(*failure));
+                output.AddOutputLine(target + u" failed: " + FromUtf8(*failure));
                 result.outcome = ProgramOutcome::kDownloadFailed;
             } else {
-                output.AddOutputLine(u"Download to Propeller RAM complete.");
+                output.AddOutputLine(target + u" complete.");
                 result.outcome = ProgramOutcome::kDownloaded;
             }
         }

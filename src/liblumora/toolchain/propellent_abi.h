@@ -32,6 +32,14 @@ typedef void (*FinalizePropellentFn)(void);
 typedef void (*SetCompilerPathFn)(const char* path);
 typedef void (*SetLibraryPathFn)(const char* folder);
 typedef void (*SetSerialPortFn)(const char* device);
+// Nonzero: DownloadToPropeller programs the EEPROM and runs, instead of loading RAM.
+typedef void (*SetLoadToEepromFn)(int32_t eeprom);
+// A loader program's command line ({image}, {port}, {mode}) to load with instead.
+typedef void (*SetExternalLoaderFn)(const char* commandLine);
+// What the last DownloadToPropeller noted without failing, one line each, '\n'-ended.
+typedef const char* (*GetDownloadNotesFn)(void);
+// The serial ports present, one path a line, '\n'-ended.
+typedef const char* (*GetSerialPortsFn)(void);
 // Size in bytes of the image kept by the last successful compile, or -1.
 typedef int64_t (*GetImageSizeFn)(void);
 // Writes the kept image; 1 on success, 0 otherwise.

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace lumora {
 
@@ -13,6 +14,8 @@ struct ToolchainSettings {
     std::string compilerPath;
     std::string libraryFolder;
     std::string serialPort;
+    bool loadToEeprom = false;   // program the EEPROM and run instead of loading RAM
+    std::string externalLoader;  // a loader program's command line to load with instead
 };
 
 // The error record of a failed compile, copied out of the library.
@@ -32,6 +35,10 @@ class PropellentApi {
     virtual std::optional<CompileError> CompileSource(const std::string& sourcePath) = 0;
     // Empty when the image was loaded, otherwise the reason it was not.
     virtual std::optional<std::string> DownloadToPropeller() = 0;
+    // What the last download noted without failing; a library without notes has none.
+    virtual std::vector<std::string> DownloadNotes() { return {}; }
+    // The serial ports present, for the port choice.
+    virtual std::vector<std::string> SerialPorts() { return {}; }
     virtual std::optional<std::int64_t> ImageSize() = 0;
     virtual bool SaveImage(const std::filesystem::path& path) = 0;
     virtual void FinalizePropellent() = 0;

@@ -35,6 +35,23 @@ std::string Copy(const char* text) {
     return text == nullptr ? std::string() : std::string(text);
 }
 
+std::vector<std::string> Lines(const char* text) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (const char* c = text; c != nullptr && *c != '\0'; ++c) {
+        if (*c == '\n') {
+            lines.push_back(std::move(line));
+            line.clear();
+        } else {
+            line.push_back(*c);
+        }
+    }
+    if (!line.empty()) {
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
 class LoadedLibrary : public PropellentApi {
   public:
     explicit LoadedLibrary(void* handle) : handle_(handle) {}
@@ -49,6 +66,10 @@ class LoadedLibrary : public PropellentApi {
         setPort_ = handle_.Find<SetSerialPortFn>("SetSerialPort");
         imageSize_ = handle_.Find<GetImageSizeFn>("GetImageSize");
         saveImage_ = handle_.Find<SaveImageFn>("SaveImage");
+        setEeprom_ = handle_.Find<SetLoadToEepromFn>("SetLoadToEeprom");
+        setLoader_ = handle_.Find<SetExternalLoaderFn>("SetExternalLoader");
+        notes_ = handle_.Find<GetDownloadNotesFn>("GetDownloadNotes");
+        ports_ = handle_.Find<GetSerialPortsFn>("GetSerialPorts");
         return init_ != nullptr && compile_ != nullptr && download_ != nullptr &&
                finalize_ != nullptr;
     }
@@ -64,6 +85,12 @@ class LoadedLibrary : public PropellentApi {
         }
         if (setPort_ != nullptr) {
             setPort_(settings.serialPort.c_str());
+        }
+        if (setEeprom_ != nullptr) {
+            setEeprom_(settings.loadToEeprom ? 1 : 0);
+        }
+        if (setLoader_ != nullptr) {
+            setLoader_(settings.externalLoader.c_str());
         }
     }
 
@@ -82,6 +109,14 @@ class LoadedLibrary : public PropellentApi {
             return std::nullopt;
         }
         return std::string(reason);
+    }
+
+    std::vector<std::string> DownloadNotes() override {
+        return notes_ == nullptr ? std::vector<std::string>() : Lines(notes_());
+    }
+
+    std::vector<std::string> SerialPorts() override {
+        return ports_ == nullptr ? std::vector<std::string>() : Lines(ports_());
     }
 
     std::optional<std::int64_t> ImageSize() override {
@@ -112,6 +147,10 @@ class LoadedLibrary : public PropellentApi {
     SetSerialPortFn setPort_ = nullptr;
     GetImageSizeFn imageSize_ = nullptr;
     SaveImageFn saveImage_ = nullptr;
+    SetLoadToEepromFn setEeprom_ = nullptr;
+    SetExternalLoaderFn setLoader_ = nullptr;
+    GetDownloadNotesFn notes_ = nullptr;
+    GetSerialPortsFn ports_ = nullptr;
 };
 
 }  // namespace
