@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/colors.h"
 #include "model/tile_image.h"
-#include "properties/app_colors.h"
 
 namespace lumora {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "properties/app_colors.h"
+#include "model/colors.h"
 
 namespace lumora {
 
