@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "model/component_type.h"
 #include "model/document.h"
 #include "model/new_application.h"
 #include "model/records.h"
@@ -285,6 +286,46 @@ TEST(ScreenCompositor, ABitmapDeletedAndReplacedOnScreenIsNeverRead) {
         f.compositor.Compose(f.screen, f.sheet, false).pixels;
     EXPECT_EQ(f.compositor.LastComposedTiles(), kScreenTiles);
     EXPECT_EQ(composed, FreshPixels(f.screen, f.sheet, false));
+}
+
+// Set 15 of a new application shows pixel value 2 (the shadow) in the face's colour: a box drawn
+// in it still needs its bottom and right sides, which the inner line gives.
+TEST(ScreenCompositor, AGroupBoxShowsEverySideInASetWhoseShadowIsTheFace) {
+    CLumoraDoc doc;
+    ASSERT_TRUE(StartNewApplication(doc));
+    ASSERT_EQ(ColorByte(doc.appColors[15], 2), ColorByte(doc.appColors[15], 0));
+    CLmComponent* group = nullptr;
+    for (const auto& k : doc.currentForm->components) {
+        if (ComponentTypeFromCode(k->type) == ComponentType::GroupBox) {
+            group = k.get();
+        }
+    }
+    ASSERT_NE(group, nullptr);
+    group->borderColor = 5;
+    TileScreen screen(doc.appColors);
+    testing::RecordingMessages messages;
+    RenderForm(doc, screen, messages);
+    ScreenCompositor compositor;
+    const PixelBuffer& out = compositor.Compose(screen, GlyphSheet(BuiltInFont()), false);
+    const RgbColor faceRgb = RgbFromPropellerColor(ColorByte(doc.appColors[15], 0));
+    const std::uint32_t face = PackRgb(faceRgb.red, faceRgb.green, faceRgb.blue);
+    // The frame starts one row below the box's top; count pixels unlike the face per side.
+    const int top = static_cast<int>(screen.originRow) + group->top + 1;
+    const int left = static_cast<int>(screen.originCol) + group->left;
+    const int bottom = top + group->height - 1;
+    const int right = left + group->width - 1;
+    const auto differing = [&](int row0, int col0, int rows, int cols) {
+        int n = 0;
+        for (int y = row0 * 16; y < (row0 + rows) * 16; ++y) {
+            for (int x = col0 * 16; x < (col0 + cols) * 16; ++x) {
+                n += out.At(x, y) != face;
+            }
+        }
+        return n;
+    };
+    EXPECT_GT(differing(bottom, left + 1, 1, group->width - 2), 0) << "bottom";
+    EXPECT_GT(differing(top + 1, right, group->height - 2, 1), 0) << "right";
+    EXPECT_GT(differing(top + 1, left, group->height - 2, 1), 0) << "left";
 }
 
 TEST(BitmapView, EachTileIsAnEightyPixelSquareInSetTwiceItsColour) {
