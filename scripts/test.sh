@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian 12 machine, builds Lumora and runs every test: the normal suite, the
-# whole suite again under AddressSanitizer + UndefinedBehaviorSanitizer, and a short fuzz run.
+# whole suite again under AddressSanitizer + UndefinedBehaviorSanitizer, a short fuzz run, and the
+# release build with every benchmark run once briefly, so that neither can rot unseen.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 bash scripts/setup.sh
@@ -22,4 +23,12 @@ if [ -f fuzz/CMakeLists.txt ]; then
   cmake --build --preset fuzz
   bash fuzz/run.sh build/fuzz "${LUMORA_FUZZ_SECONDS:-60}"
 fi
+echo "== release build and benchmarks (brief)"
+# Warnings fail here too, although a user's release build only shows them.
+cmake --preset release -DLUMORA_WERROR=ON
+cmake --build --preset release
+for bench in build/release/bench/lumora_*_bench; do
+  echo "-- $bench"
+  "$bench" --benchmark_min_time=0.05
+done
 echo "All test stages passed."

@@ -26,13 +26,13 @@ std::string Bytes(std::initializer_list<int> values) {
 std::string Word(std::uint16_t v) {
     ArchiveWriter ar;
     ar.WriteWord(v);
-    return ar.Bytes();
+    return std::string(ar.Bytes());
 }
 
 std::string Long(std::uint32_t v) {
     ArchiveWriter ar;
     ar.WriteUInt32(v);
-    return ar.Bytes();
+    return std::string(ar.Bytes());
 }
 
 std::string Utf16(std::u16string_view text) {
@@ -126,7 +126,7 @@ TEST_F(NewApplicationFile, LaterObjectsOfAClassReferToItsClassRecord) {
 TEST_F(NewApplicationFile, EndsWithTemplateReservedTextAndReserved3) {
     ArchiveWriter tail;
     tail.WriteString(RuntimeTemplateText());
-    const std::string end = tail.Bytes() + Marked(u"") + Long(0);
+    const std::string end = std::string(tail.Bytes()) + Marked(u"") + Long(0);
     ASSERT_GT(bytes.size(), end.size());
     EXPECT_EQ(bytes.substr(bytes.size() - end.size()), end);
 }

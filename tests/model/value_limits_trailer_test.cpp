@@ -52,6 +52,23 @@ TEST(Crc32, MatchesTheCommonCheckValues) {
     EXPECT_EQ(Crc32(AsBytes("")), 0u);
     EXPECT_EQ(Crc32(AsBytes("123456789")), 0xCBF43926u);
     EXPECT_EQ(Crc32(AsBytes("The quick brown fox jumps over the lazy dog")), 0x414FA339u);
+    // Every length and alignment agrees with the CRC computed one bit at a time.
+    std::vector<unsigned char> data(100);
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        data[i] = static_cast<unsigned char>(i * 37 + 11);
+    }
+    for (std::size_t start = 0; start < 8; ++start) {
+        for (std::size_t length = 0; start + length <= data.size(); ++length) {
+            std::uint32_t c = 0xFFFFFFFFu;
+            for (std::size_t i = start; i < start + length; ++i) {
+                c ^= data[i];
+                for (int bit = 0; bit < 8; ++bit) {
+                    c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+                }
+            }
+            ASSERT_EQ(Crc32(std::span(data).subspan(start, length)), ~c) << start << "+" << length;
+        }
+    }
 }
 
 TEST(ValueLimitsTrailer, FollowsTheDocumentsUnchangedRecordsInItsFixedLayout) {

@@ -1,6 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
+#include "model/component_type.h"
+#include "model/document.h"
+#include "model/new_application.h"
 #include "model/records.h"
+#include "recording_messages.h"
+#include "screen/form_renderer.h"
 #include "screen/glyph_sheet.h"
 #include "screen/rom_font.h"
 #include "screen/screen_compositor.h"
@@ -122,6 +130,202 @@ TEST(ScreenCompositor, SwitchingSizeOrSheetComposesEverything) {
     const GlyphSheet other(BuiltInFont());
     f.compositor.Compose(f.screen, other, true);
     EXPECT_EQ(f.compositor.LastComposedTiles(), 3072);
+}
+
+// What a compositor that has seen nothing shows for the screen as it is now. It composes a copy,
+// so that the screen's own consumer keeps its list of changes.
+std::vector<std::uint32_t> FreshPixels(const TileScreen& screen, const GlyphSheet& sheet,
+                                       bool half) {
+    TileScreen copy = screen;
+    ScreenCompositor fresh;
+    return fresh.Compose(copy, sheet, half).pixels;
+}
+
+TEST(ScreenCompositor, ComposingChangesAgreesWithComposingAfreshAfterAnyEdits) {
+    const GlyphSheet sheet(BuiltInFont());
+    for (bool half : {false, true}) {
+        ColorTable colors{};
+        for (std::size_t i = 0; i < colors.size(); ++i) {
+            colors[i] = static_cast<std::uint32_t>(0x9E3779B9u * (i + 1));
+        }
+        TileScreen screen(colors);
+        std::vector<std::unique_ptr<CLmBitmap>> bitmaps;
+        for (int b = 0; b < 3; ++b) {
+            auto bitmap = std::make_unique<CLmBitmap>();
+            bitmap->tiles.resize(4);
+            bitmaps.push_back(std::move(bitmap));
+        }
+        ScreenCompositor compositor;
+        std::uint32_t seed = 12345;
+        const auto next = [&seed](std::uint32_t n) {
+            seed = seed * 1664525u + 1013904223u;
+            return (seed >> 8) % n;
+        };
+        for (int round = 0; round < 60; ++round) {
+            for (int edit = 0; edit < 40; ++edit) {
+                const int row = static_cast<int>(next(kScreenRows));
+                const int column = static_cast<int>(next(kScreenColumns));
+                const int set = static_cast<int>(next(64));
+                CLmBitmap& bitmap = *bitmaps[next(3)];
+                switch (next(6)) {
+                    case 0:
+                    case 1:
+                        screen.SetGlyphTile(row, column, static_cast<int>(next(256)), set);
+                        break;
+                    case 2:  // image numbers past the bitmap's last show as blank
+                        screen.SetImageTile(row, column,
+                                            {&bitmap, static_cast<std::int32_t>(next(6))}, set);
+                        break;
+                    case 3:
+                        screen.SetColorSet(row, column, set);
+                        break;
+                    case 4:  // pixels change behind the screen's back
+                        if (!bitmap.tiles.empty()) {
+                            bitmap.tiles[next(static_cast<std::uint32_t>(bitmap.tiles.size()))]
+                                .SetPixel(static_cast<int>(next(16)), static_cast<int>(next(16)),
+                                          static_cast<std::uint8_t>(next(16)));
+                        }
+                        break;
+                    case 5:  // a colour long changes; the tiles showing it follow
+                        colors[static_cast<std::size_t>(set)] = seed;
+                        for (int i = 0; i < kScreenTiles; ++i) {
+                            screen.UpdateTileColors(i);
+                        }
+                        break;
+                }
+            }
+            if (round == 30) {
+                bitmaps[1]->tiles.resize(1);  // images 1..3 of it no longer exist
+            }
+            const std::vector<std::uint32_t> composed =
+                compositor.Compose(screen, sheet, half).pixels;
+            ASSERT_EQ(composed, FreshPixels(screen, sheet, half)) << "round " << round;
+        }
+    }
+}
+
+TEST(ScreenCompositor, AfterAFormEditOnlyTheTilesThatDifferAreComposed) {
+    CLumoraDoc doc;
+    ASSERT_TRUE(StartNewApplication(doc));
+    TileScreen screen(doc.appColors);
+    testing::RecordingMessages messages;
+    const GlyphSheet sheet(BuiltInFont());
+    ScreenCompositor compositor;
+    RenderForm(doc, screen, messages);
+    compositor.Compose(screen, sheet, false);
+
+    // The background drawn under the form and the form over it again change nothing.
+    RenderForm(doc, screen, messages);
+    compositor.Compose(screen, sheet, false);
+    EXPECT_EQ(compositor.LastComposedTiles(), 0);
+
+    const std::vector<std::int32_t> glyphs = screen.tileGlyphs;
+    const std::vector<std::int32_t> sets = screen.tileColorSets;
+    doc.currentForm->components.front()->caption = u"Other";
+    RenderForm(doc, screen, messages);
+    int differing = 0;
+    for (int i = 0; i < kScreenTiles; ++i) {
+        differing += glyphs[i] != screen.tileGlyphs[i] || sets[i] != screen.tileColorSets[i];
+    }
+    ASSERT_GT(differing, 0);
+    const std::vector<std::uint32_t> composed = compositor.Compose(screen, sheet, false).pixels;
+    EXPECT_EQ(compositor.LastComposedTiles(), differing);
+    EXPECT_EQ(composed, FreshPixels(screen, sheet, false));
+
+    // A pixel of the background bitmap: every tile showing it, nothing else.
+    CLmBitmap* background = doc.FindBitmap(doc.backgroundBitmapName);
+    ASSERT_NE(background, nullptr);
+    int showing = 0;
+    for (int i = 0; i < kScreenTiles; ++i) {
+        showing += screen.tileImages[i].bitmap == background;
+    }
+    background->tiles[0].SetPixel(7, 7, background->tiles[0].Pixel(7, 7) ^ 1);
+    RenderForm(doc, screen, messages);
+    const std::vector<std::uint32_t> edited = compositor.Compose(screen, sheet, false).pixels;
+    EXPECT_EQ(compositor.LastComposedTiles(), showing);
+    EXPECT_EQ(edited, FreshPixels(screen, sheet, false));
+}
+
+TEST(ScreenCompositor, SharedScreensAndCompositorsStayCorrect) {
+    Fixture f;
+    TileScreen other(f.colors);
+    other.SetGlyphTile(1, 1, 2, 6);
+    ScreenCompositor second;
+    for (int step = 0; step < 4; ++step) {
+        f.screen.SetGlyphTile(step, step, 0, 5);
+        // One compositor for two screens, and a second compositor on the first screen.
+        EXPECT_EQ(f.compositor.Compose(f.screen, f.sheet, false).pixels,
+                  FreshPixels(f.screen, f.sheet, false));
+        EXPECT_EQ(f.compositor.Compose(other, f.sheet, false).pixels,
+                  FreshPixels(other, f.sheet, false));
+        f.screen.SetImageTile(10, step, {&f.bitmap, 0}, 6);
+        EXPECT_EQ(second.Compose(f.screen, f.sheet, false).pixels,
+                  FreshPixels(f.screen, f.sheet, false));
+    }
+    // A copy of a screen is a screen nobody has composed yet.
+    TileScreen copy = f.screen;
+    copy.SetGlyphTile(30, 30, 0, 5);
+    EXPECT_EQ(second.Compose(copy, f.sheet, false).pixels, FreshPixels(copy, f.sheet, false));
+}
+
+TEST(ScreenCompositor, ABitmapDeletedAndReplacedOnScreenIsNeverRead) {
+    Fixture f;
+    auto doomed = std::make_unique<CLmBitmap>();
+    doomed->tiles.resize(1);
+    for (int i = 0; i < kScreenTiles; ++i) {
+        f.screen.SetImageTile(i / kScreenColumns, i % kScreenColumns, {doomed.get(), 0}, 6);
+    }
+    f.compositor.Compose(f.screen, f.sheet, false);
+    doomed.reset();
+    for (int i = 0; i < kScreenTiles; ++i) {
+        f.screen.SetGlyphTile(i / kScreenColumns, i % kScreenColumns, 2, 6);
+    }
+    f.bitmap.tiles[0].SetPixel(0, 0, 1);
+    f.screen.SetImageTile(0, 0, {&f.bitmap, 0}, 6);
+    const std::vector<std::uint32_t> composed =
+        f.compositor.Compose(f.screen, f.sheet, false).pixels;
+    EXPECT_EQ(f.compositor.LastComposedTiles(), kScreenTiles);
+    EXPECT_EQ(composed, FreshPixels(f.screen, f.sheet, false));
+}
+
+// Set 15 of a new application shows pixel value 2 (the shadow) in the face's colour: a box drawn
+// in it still needs its bottom and right sides, which the inner line gives.
+TEST(ScreenCompositor, AGroupBoxShowsEverySideInASetWhoseShadowIsTheFace) {
+    CLumoraDoc doc;
+    ASSERT_TRUE(StartNewApplication(doc));
+    ASSERT_EQ(ColorByte(doc.appColors[15], 2), ColorByte(doc.appColors[15], 0));
+    CLmComponent* group = nullptr;
+    for (const auto& k : doc.currentForm->components) {
+        if (ComponentTypeFromCode(k->type) == ComponentType::GroupBox) {
+            group = k.get();
+        }
+    }
+    ASSERT_NE(group, nullptr);
+    group->borderColor = 5;
+    TileScreen screen(doc.appColors);
+    testing::RecordingMessages messages;
+    RenderForm(doc, screen, messages);
+    ScreenCompositor compositor;
+    const PixelBuffer& out = compositor.Compose(screen, GlyphSheet(BuiltInFont()), false);
+    const RgbColor faceRgb = RgbFromPropellerColor(ColorByte(doc.appColors[15], 0));
+    const std::uint32_t face = PackRgb(faceRgb.red, faceRgb.green, faceRgb.blue);
+    // The frame starts one row below the box's top; count pixels unlike the face per side.
+    const int top = static_cast<int>(screen.originRow) + group->top + 1;
+    const int left = static_cast<int>(screen.originCol) + group->left;
+    const int bottom = top + group->height - 1;
+    const int right = left + group->width - 1;
+    const auto differing = [&](int row0, int col0, int rows, int cols) {
+        int n = 0;
+        for (int y = row0 * 16; y < (row0 + rows) * 16; ++y) {
+            for (int x = col0 * 16; x < (col0 + cols) * 16; ++x) {
+                n += out.At(x, y) != face;
+            }
+        }
+        return n;
+    };
+    EXPECT_GT(differing(bottom, left + 1, 1, group->width - 2), 0) << "bottom";
+    EXPECT_GT(differing(top + 1, right, group->height - 2, 1), 0) << "right";
+    EXPECT_GT(differing(top + 1, left, group->height - 2, 1), 0) << "left";
 }
 
 TEST(BitmapView, EachTileIsAnEightyPixelSquareInSetTwiceItsColour) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "properties/app_colors.h"
+#include "model/colors.h"
 #include "screen/tile_screen.h"
 
 namespace lumora {

@@ -28,7 +28,8 @@ inline std::string ShellQuote(const std::string& arg) {
             quoted += c;
         }
     }
-    return quoted + "'";
+    quoted += '\'';
+    return quoted;
 }
 
 // Runs the built lumora-cli with the given arguments and captures both streams.
@@ -38,12 +39,18 @@ inline CliResult RunCli(const std::vector<std::string>& args) {
     std::filesystem::create_directories(dir);
     const auto outPath = dir / "stdout";
     const auto errPath = dir / "stderr";
+    // Appended piece by piece: GCC 12 raises a false -Wrestrict alarm on chains of
+    // temporary strings joined with + once they are inlined in a release build.
     std::string command = ShellQuote(LUMORA_CLI_PATH);
     for (const std::string& arg : args) {
-        command += " " + ShellQuote(arg);
+        command += ' ';
+        command += ShellQuote(arg);
     }
-    command +=
-        " >" + ShellQuote(outPath.string()) + " 2>" + ShellQuote(errPath.string()) + " </dev/null";
+    command += " >";
+    command += ShellQuote(outPath.string());
+    command += " 2>";
+    command += ShellQuote(errPath.string());
+    command += " </dev/null";
     CliResult result;
     const int status = std::system(command.c_str());
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

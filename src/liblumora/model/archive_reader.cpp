@@ -10,6 +10,7 @@ namespace lumora {
 bool ArchiveReader::Fail(std::string reason) {
     if (!error_) {
         error_ = FormatError{pos_, std::move(reason)};
+        failed_ = true;
     }
     return false;
 }
@@ -21,44 +22,6 @@ bool ArchiveReader::Need(std::uint64_t count, const char* what) {
     if (count > Remaining()) {
         return Fail(std::string(what) + " runs past the end of the file");
     }
-    return true;
-}
-
-bool ArchiveReader::ReadByte(std::uint8_t& value) {
-    if (!Need(1, "a byte")) {
-        return false;
-    }
-    value = bytes_[pos_++];
-    return true;
-}
-
-bool ArchiveReader::ReadWord(std::uint16_t& value) {
-    if (!Need(2, "a word")) {
-        return false;
-    }
-    value = static_cast<std::uint16_t>(bytes_[pos_] | (bytes_[pos_ + 1] << 8));
-    pos_ += 2;
-    return true;
-}
-
-bool ArchiveReader::ReadUInt32(std::uint32_t& value) {
-    if (!Need(4, "a 32-bit value")) {
-        return false;
-    }
-    value = static_cast<std::uint32_t>(bytes_[pos_]) |
-            (static_cast<std::uint32_t>(bytes_[pos_ + 1]) << 8) |
-            (static_cast<std::uint32_t>(bytes_[pos_ + 2]) << 16) |
-            (static_cast<std::uint32_t>(bytes_[pos_ + 3]) << 24);
-    pos_ += 4;
-    return true;
-}
-
-bool ArchiveReader::ReadInt32(std::int32_t& value) {
-    std::uint32_t raw = 0;
-    if (!ReadUInt32(raw)) {
-        return false;
-    }
-    value = static_cast<std::int32_t>(raw);
     return true;
 }
 

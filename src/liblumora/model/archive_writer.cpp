@@ -1,21 +1,13 @@
 #include "model/archive_writer.h"
 
+#include <algorithm>
+
 #include "model/text_encoding.h"
 
 namespace lumora {
 
-void ArchiveWriter::WriteWord(std::uint16_t value) {
-    WriteByte(static_cast<std::uint8_t>(value & 0xFF));
-    WriteByte(static_cast<std::uint8_t>(value >> 8));
-}
-
-void ArchiveWriter::WriteUInt32(std::uint32_t value) {
-    WriteWord(static_cast<std::uint16_t>(value & 0xFFFF));
-    WriteWord(static_cast<std::uint16_t>(value >> 16));
-}
-
-void ArchiveWriter::WriteBytes(std::span<const std::uint8_t> bytes) {
-    bytes_.append(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+void ArchiveWriter::GrowStorage(std::size_t n) {
+    bytes_.resize(std::max({bytes_.size() * 2, used_ + n, std::size_t{256}}));
 }
 
 void ArchiveWriter::WriteCount(std::size_t count) {
@@ -42,7 +34,10 @@ void ArchiveWriter::WriteString(std::u16string_view text) {
         WriteWord(kWordEscape);
         WriteUInt32(static_cast<std::uint32_t>(length));
     }
-    AppendUtf16Le(text, bytes_);
+    const std::size_t byteCount = 2 * length;
+    if (byteCount != 0) {
+        EncodeUtf16Le(text, Grow(byteCount));
+    }
 }
 
 void ArchiveWriter::WriteInt32Array(std::span<const std::int32_t> values) {
@@ -66,7 +61,7 @@ void ArchiveWriter::WriteObjectClass(ArchiveClass objectClass) {
         WriteWord(kNewClassTag);
         WriteWord(kClassSchema);
         WriteWord(static_cast<std::uint16_t>(name.size()));
-        bytes_.append(name);
+        std::memcpy(Grow(name.size()), name.data(), name.size());
         index = nextIndex_++;
     } else if (index < kBigIndexTag) {
         WriteWord(static_cast<std::uint16_t>(kClassTagBit | index));

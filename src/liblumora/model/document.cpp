@@ -44,12 +44,6 @@ void CLumoraDoc::ShowMessage(std::u16string_view text) const {
     }
 }
 
-std::uint32_t ShadowColor(std::uint32_t colorLong) {
-    const std::uint32_t lo = colorLong & 0x55555555u;
-    const std::uint32_t hi = colorLong & 0xAAAAAAAAu;
-    return ((lo << 1) & hi) | ((lo ^ 0x55555555u) & (hi >> 1));
-}
-
 void CLumoraDoc::DeriveShadowColors() {
     for (int i = 0; i < kShadowColorOffset; ++i) {
         appColors[i + kShadowColorOffset] = ShadowColor(appColors[i]);

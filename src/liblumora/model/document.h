@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/colors.h"
 #include "model/component_type.h"
 #include "model/records.h"
 
@@ -20,9 +21,6 @@ class UserMessages;
 
 // Arrow keys as the designer passes them to NudgeSelection (Windows virtual-key codes).
 enum class ArrowKey : int { Left = 37, Up = 38, Right = 39, Down = 40 };
-
-inline constexpr int kColorLongCount = 64;
-inline constexpr int kShadowColorOffset = 16;
 
 // One Propeller GUI application being designed. Owns its forms, bitmaps and objects; the
 // selection fields point into those lists and own nothing.
@@ -39,7 +37,7 @@ class CLumoraDoc {
     std::u16string mainFormName;
     std::u16string backgroundBitmapName;
     std::int32_t backgroundBitmapColor = 0;
-    std::array<std::uint32_t, kColorLongCount> appColors{};
+    ColorTable appColors{};
     std::vector<std::unique_ptr<CLmForm>> forms;
     std::vector<std::unique_ptr<CLmBitmap>> bitmaps;
     std::vector<std::unique_ptr<CLmObject>> objects;
@@ -108,9 +106,6 @@ class CLumoraDoc {
     UserMessages* messages_ = nullptr;
     ObjectTreeSink* tree_ = nullptr;
 };
-
-// Each 2-bit field of the long lowered one step, 0 staying 0.
-std::uint32_t ShadowColor(std::uint32_t colorLong);
 
 // Counters come from files and may hold any value; they wrap instead of overflowing.
 std::int32_t NextCounterValue(std::int32_t counter);

@@ -236,14 +236,50 @@ bool CLumoraDoc::Serialize(ArchiveReader& ar) {
     return true;
 }
 
-std::string SerializeDocumentRecords(const CLumoraDoc& doc) {
-    ArchiveWriter ar;
+namespace {
+
+// At least as many bytes as the records take, so that saving allocates once: each string at
+// its longest header, each class part at its longest tag, each count at its escaped form.
+std::size_t RecordBytesAtMost(const CLumoraDoc& doc) {
+    constexpr std::size_t kStringHeader = 10;
+    constexpr std::size_t kClassPart = 6 + 2 + 2 + 16;  // a new class record, name included
+    constexpr std::size_t kCount = 6;
+    const auto text = [](const std::u16string& s) { return kStringHeader + 2 * s.size(); };
+    std::size_t n = text(doc.appName) + text(doc.mainFormName) + text(doc.backgroundBitmapName) +
+                    text(doc.customCode) + text(doc.templateText) + text(doc.reservedText) +
+                    2 * (kCount + kInt32Size * doc.typeCounters.size()) + kCount +
+                    kInt32Size * doc.appColors.size() + 3 * kCount + 8 * kInt32Size;
+    for (const auto& form : doc.forms) {
+        n += kClassPart + text(form->caption) + text(form->name) + 7 * kInt32Size + kCount;
+        for (const auto& c : form->components) {
+            n += kClassPart + text(c->caption) + text(c->name) + text(c->handler) + 11 * kInt32Size;
+        }
+    }
+    for (const auto& bitmap : doc.bitmaps) {
+        n += kClassPart + text(bitmap->name) + 6 * kInt32Size +
+             bitmap->tiles.size() * TileImage::kByteCount;
+    }
+    for (const auto& object : doc.objects) {
+        n += kClassPart + text(object->code) + text(object->fileName) + text(object->name) +
+             text(object->fileStem) + text(object->reservedText) + kInt32Size;
+    }
+    return n;
+}
+
+std::string SerializeRecords(const CLumoraDoc& doc, std::size_t extra) {
+    ArchiveWriter ar(RecordBytesAtMost(doc) + extra);
     doc.Serialize(ar);
     return ar.TakeBytes();
 }
 
+}  // namespace
+
+std::string SerializeDocumentRecords(const CLumoraDoc& doc) {
+    return SerializeRecords(doc, 0);
+}
+
 std::string SerializeDocument(const CLumoraDoc& doc) {
-    std::string bytes = SerializeDocumentRecords(doc);
+    std::string bytes = SerializeRecords(doc, ValueLimitsTrailerBytes(doc));
     AppendValueLimitsTrailer(doc, bytes);
     return bytes;
 }

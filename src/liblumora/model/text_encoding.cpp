@@ -1,25 +1,43 @@
 #include "model/text_encoding.h"
 
 #include <array>
+#include <bit>
+#include <cstring>
 
 namespace lumora {
 
+// On a little-endian host the code units already lie in the file's byte order: one copy.
 std::u16string DecodeUtf16Le(std::span<const unsigned char> bytes) {
     std::u16string text(bytes.size() / 2, u'\0');
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        text[i] = static_cast<char16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+    if constexpr (std::endian::native == std::endian::little) {
+        if (!text.empty()) {
+            std::memcpy(text.data(), bytes.data(), 2 * text.size());
+        }
+    } else {
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            text[i] = static_cast<char16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+        }
     }
     return text;
+}
+
+void EncodeUtf16Le(std::u16string_view text, char* out) {
+    if constexpr (std::endian::native == std::endian::little) {
+        if (!text.empty()) {
+            std::memcpy(out, text.data(), 2 * text.size());
+        }
+    } else {
+        for (char16_t unit : text) {
+            *out++ = static_cast<char>(unit & 0xFF);
+            *out++ = static_cast<char>(unit >> 8);
+        }
+    }
 }
 
 void AppendUtf16Le(std::u16string_view text, std::string& out) {
     const std::size_t start = out.size();
     out.resize(start + text.size() * 2);
-    char* p = out.data() + start;
-    for (char16_t unit : text) {
-        *p++ = static_cast<char>(unit & 0xFF);
-        *p++ = static_cast<char>(unit >> 8);
-    }
+    EncodeUtf16Le(text, out.data() + start);
 }
 
 namespace {

@@ -13,6 +13,8 @@ inline constexpr char16_t kByteOrderMark = u'\uFEFF';
 std::u16string DecodeUtf16Le(std::span<const unsigned char> bytes);
 // Appends the text as UTF-16LE code units, without a byte-order mark.
 void AppendUtf16Le(std::u16string_view text, std::string& out);
+// Writes the text's 2 x size() bytes of UTF-16LE code units to out.
+void EncodeUtf16Le(std::u16string_view text, char* out);
 
 // UTF-8 for terminals and files; unpaired surrogates become U+FFFD.
 std::string ToUtf8(std::u16string_view text);

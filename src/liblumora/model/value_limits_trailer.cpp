@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "model/crc32.h"
@@ -16,12 +17,6 @@ constexpr std::uint32_t kVersion = 1;
 constexpr std::size_t kHeaderSize = 12;  // magic, version, count
 constexpr std::size_t kEntrySize = 12;
 constexpr std::size_t kCrcSize = 4;
-
-void AppendUInt32(std::string& out, std::uint32_t value) {
-    const char bytes[4] = {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF),
-                           static_cast<char>((value >> 16) & 0xFF), static_cast<char>(value >> 24)};
-    out.append(bytes, sizeof bytes);
-}
 
 std::uint32_t UInt32At(std::span<const unsigned char> bytes, std::size_t at) {
     return std::uint32_t{bytes[at]} | std::uint32_t{bytes[at + 1]} << 8 |
@@ -38,22 +33,36 @@ std::size_t ComponentCount(const CLumoraDoc& doc) {
 
 }  // namespace
 
+std::size_t ValueLimitsTrailerBytes(const CLumoraDoc& doc) {
+    return kHeaderSize + ComponentCount(doc) * kEntrySize + kCrcSize;
+}
+
 void AppendValueLimitsTrailer(const CLumoraDoc& doc, std::string& out) {
     const std::size_t start = out.size();
     const std::size_t count = ComponentCount(doc);
-    out.reserve(start + kHeaderSize + count * kEntrySize + kCrcSize);
-    out.append(kMagic);
-    AppendUInt32(out, kVersion);
-    AppendUInt32(out, static_cast<std::uint32_t>(count));
+    // Sized once and filled in place: three appends per component cost more than the bytes.
+    out.resize(start + kHeaderSize + count * kEntrySize + kCrcSize);
+    char* p = out.data() + start;
+    const auto put = [&p](std::uint32_t value) {
+        p[0] = static_cast<char>(value & 0xFF);
+        p[1] = static_cast<char>((value >> 8) & 0xFF);
+        p[2] = static_cast<char>((value >> 16) & 0xFF);
+        p[3] = static_cast<char>(value >> 24);
+        p += 4;
+    };
+    std::memcpy(p, kMagic.data(), kMagic.size());
+    p += kMagic.size();
+    put(kVersion);
+    put(static_cast<std::uint32_t>(count));
     for (const auto& form : doc.forms) {
         for (const auto& c : form->components) {
-            AppendUInt32(out, static_cast<std::uint32_t>(c->maxValue));
-            AppendUInt32(out, static_cast<std::uint32_t>(c->minValue));
-            AppendUInt32(out, static_cast<std::uint32_t>(c->group));
+            put(static_cast<std::uint32_t>(c->maxValue));
+            put(static_cast<std::uint32_t>(c->minValue));
+            put(static_cast<std::uint32_t>(c->group));
         }
     }
     const auto* trailer = reinterpret_cast<const unsigned char*>(out.data()) + start;
-    AppendUInt32(out, Crc32(std::span(trailer, out.size() - start)));
+    put(Crc32(std::span(trailer, out.size() - start - kCrcSize)));
 }
 
 ValueLimitsTrailer ReadValueLimitsTrailer(std::span<const unsigned char> rest, CLumoraDoc& doc) {

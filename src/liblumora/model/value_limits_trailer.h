@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,6 +25,8 @@ enum class ValueLimitsTrailer {
 };
 
 void AppendValueLimitsTrailer(const CLumoraDoc& doc, std::string& out);
+// The bytes AppendValueLimitsTrailer adds.
+std::size_t ValueLimitsTrailerBytes(const CLumoraDoc& doc);
 
 // Reads the bytes after the document. Nothing in doc changes unless the whole trailer is valid.
 ValueLimitsTrailer ReadValueLimitsTrailer(std::span<const unsigned char> rest, CLumoraDoc& doc);

@@ -288,9 +288,18 @@ void TileBackground(TileScreen& screen, const CLumoraDoc& doc) {
         }
         return;
     }
-    for (std::int64_t y = 0; y < kScreenRows; y += h) {
-        for (std::int64_t x = 0; x < kScreenColumns; x += w) {
-            PlaceBitmap(screen, *bitmap, y, x, h, w, doc.backgroundBitmapColor);
+    // The bitmap placed again and again from the top-left corner, tile by tile; an image
+    // number it does not have leaves the tile as it was, as in PlaceBitmap.
+    const std::int64_t set = bitmap->bitDepth == 1 ? 2 * std::int64_t{doc.backgroundBitmapColor}
+                                                   : doc.backgroundBitmapColor;
+    const auto images = static_cast<std::int64_t>(bitmap->tiles.size());
+    for (std::int64_t r = 0; r < kScreenRows; ++r) {
+        const std::int64_t rowImage = (r % h) * w;
+        for (std::int64_t c = 0; c < kScreenColumns; ++c) {
+            const std::int64_t image = rowImage + c % w;
+            if (image < images) {
+                screen.SetImageTile(r, c, {bitmap, static_cast<std::int32_t>(image)}, set);
+            }
         }
     }
 }

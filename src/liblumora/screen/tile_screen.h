@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "properties/app_colors.h"
+#include "model/colors.h"
 
 namespace lumora {
 
@@ -41,22 +41,27 @@ TileColors TileDisplayColors(std::uint32_t colorLong, const Palette& palette);
 struct TileImageRef {
     const CLmBitmap* bitmap = nullptr;
     std::int32_t image = 0;
+    friend bool operator==(const TileImageRef&, const TileImageRef&) = default;
 
     // Null when there is no bitmap or the image number lies outside it.
     const TileImage* Image() const;
 };
 
 // The designer's copy of the target's screen memory: one glyph (or bitmap image) and one colour
-// set per tile, with each tile's four display colours kept up to date as tiles change.
+// set per tile, with each tile's four display colours kept up to date as tiles change. It lists
+// the tiles whose contents changed, so that composition costs what changed, not the screen.
 class TileScreen {
   public:
     // colors is the document's colour table; it must outlive the screen.
     explicit TileScreen(const ColorTable& colors);
 
+    // Read them freely; write tiles only through the calls below, which record the changes.
     std::vector<std::int32_t> tileGlyphs;
     std::vector<std::int32_t> tileColorSets;
     std::vector<TileImageRef> tileImages;
     std::vector<Rgbquad> tileColors;  // 4 per tile
+    // A tile write recomputes the display colours when the tile's colour long changed; a new
+    // palette reaches the tiles through UpdateTileColors.
     Palette palette = kPropellerPalette;
 
     // The renderer's text cursor and form origin. Wide, so that positions from a file can be
@@ -69,6 +74,7 @@ class TileScreen {
 
     const ColorTable& Colors() const { return *colors_; }
 
+    // Recomputes a tile's display colours from the colour table and the palette.
     void UpdateTileColors(int index);
 
     // Tile writes at (row, column), as the runtime's putTile: a position off the 64 x 48
@@ -93,8 +99,58 @@ class TileScreen {
         return static_cast<int>(row * kScreenColumns + column);
     }
 
+    // Hands over the tiles whose glyph, image reference, colour set or display colours changed
+    // since the last call, each once, and starts a new list. Returns false when the previous
+    // list went to another consumer (or to none yet): the list then misses changes that
+    // consumer saw, and it must look at every tile.
+    bool TakeChangedTiles(const void* consumer, std::vector<int>& tiles);
+
   private:
+    // Who took the last list; a copy of a screen starts with nobody.
+    struct LastConsumer {
+        const void* who = nullptr;
+        LastConsumer() = default;
+        LastConsumer(const LastConsumer&) {}
+        LastConsumer& operator=(const LastConsumer&) {
+            who = nullptr;
+            return *this;
+        }
+    };
+
+    // What a tile held when the last list was taken: a tile written over and back again
+    // between two lists (the form drawn over the background) has not changed.
+    struct TakenTile {
+        std::int32_t glyph = 0;
+        std::int32_t colorSet = 0;
+        TileImageRef image;
+        std::array<Rgbquad, 4> colors{};
+        friend bool operator==(const TakenTile&, const TakenTile&) = default;
+    };
+
+    void Write(int index, std::int32_t glyph, TileImageRef image, std::int32_t colorSet);
+    void MarkChanged(int index);
+    TakenTile Current(int index) const;
+    struct PackedColors {
+        std::uint64_t first = 0;  // display colours 0 and 1 as they lie in tileColors
+        std::uint64_t second = 0;
+    };
+    PackedColors ComputeColors(std::uint32_t colorLong) const;
+    void StoreColors(int index, std::uint32_t colorLong, PackedColors colors);
+
     const ColorTable* colors_;
+    std::vector<std::uint8_t> changedMark_;
+    std::vector<int> changed_;  // tiles written with a difference since the last list
+    std::vector<TakenTile> taken_;
+    std::vector<std::uint32_t> colorLongs_;  // the long each tile's display colours came from
+    // The colours of each set's last long: under a form, tiles go from the background's set to
+    // the form's and back on every render.
+    struct SetColors {
+        bool valid = false;
+        std::uint32_t colorLong = 0;
+        PackedColors colors;
+    };
+    std::array<SetColors, 64> setColors_{};
+    LastConsumer lastConsumer_;
 };
 
 }  // namespace lumora
