@@ -16,7 +16,9 @@ std::u16string RecentFileMenuText(int index, const std::filesystem::path& path) 
     const int number = index + 1;
     std::u16string text;
     if (number < 10) {
-        text = u"&" + FromUtf8(std::to_string(number));
+        // Appended, not concatenated: GCC 12 raises a false -Wrestrict alarm on u"&" + string.
+        text = u"&";
+        text += FromUtf8(std::to_string(number));
     } else {
         // Only the last digit can carry the mnemonic.
         const std::u16string digits = FromUtf8(std::to_string(number));
