@@ -72,6 +72,26 @@ class Pipe {
     int fds_[2];
 };
 
+// Waits up to waitMs for output and appends what came, keeping only the newest kKeptOutput
+// bytes. False once the pipe has ended or failed.
+bool ReadNewest(int fd, int waitMs, std::string& kept, bool& ready) {
+    pollfd watch{fd, POLLIN, 0};
+    ready = ::poll(&watch, 1, waitMs) > 0;
+    if (!ready) {
+        return true;
+    }
+    char buffer[1024];
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n > 0) {
+        kept.append(buffer, static_cast<std::size_t>(n));
+        if (kept.size() > kKeptOutput) {
+            kept.erase(0, kept.size() - kKeptOutput);
+        }
+        return true;
+    }
+    return n < 0 && (errno == EINTR || errno == EAGAIN);
+}
+
 }  // namespace
 
 std::optional<std::vector<std::string>> SplitCommandLine(std::string_view text) {
@@ -211,35 +231,13 @@ LoadResult RunExternalLoader(const ExternalLoad& load) {
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
             continue;
         }
-        pollfd watch{output.read(), POLLIN, 0};
-        if (::poll(&watch, 1, 20) > 0) {
-            char buffer[1024];
-            const ssize_t n = ::read(output.read(), buffer, sizeof buffer);
-            if (n > 0) {
-                kept.append(buffer, static_cast<std::size_t>(n));
-                if (kept.size() > kKeptOutput) {
-                    kept.erase(0, kept.size() - kKeptOutput);
-                }
-            } else if (n == 0 || (errno != EINTR && errno != EAGAIN)) {
-                outputOpen = false;
-            }
-        }
+        bool ready = false;
+        outputOpen = ReadNewest(output.read(), 20, kept, ready);
     }
     // What it wrote just before it ended; whatever it left running keeps the pipe only briefly.
     for (int round = 0; outputOpen && round < 10; ++round) {
-        pollfd watch{output.read(), POLLIN, 0};
-        if (::poll(&watch, 1, 10) <= 0) {
-            break;
-        }
-        char buffer[1024];
-        const ssize_t n = ::read(output.read(), buffer, sizeof buffer);
-        if (n <= 0) {
-            break;
-        }
-        kept.append(buffer, static_cast<std::size_t>(n));
-        if (kept.size() > kKeptOutput) {
-            kept.erase(0, kept.size() - kKeptOutput);
-        }
+        bool ready = false;
+        outputOpen = ReadNewest(output.read(), 10, kept, ready) && ready;
     }
 
     if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
