@@ -32,7 +32,10 @@ Refresh TogglePixel(CLumoraDoc& doc, ContentPoint point) {
 }
 
 std::u16string PairText(std::int64_t a, std::int64_t b) {
-    return u"(" + DecimalText(a) + u"," + DecimalText(b) + u")";
+    // Appended piece by piece: GCC 12 sees a false overlap in a chain of + at -O3.
+    std::u16string text(1, u'(');
+    text.append(DecimalText(a)).append(1, u',').append(DecimalText(b)).append(1, u')');
+    return text;
 }
 
 }  // namespace
