@@ -14,14 +14,15 @@
 #include <QPrinterInfo>
 #include <QScrollBar>
 
-#include "designer/home_commands.h"
+#include "designer/command_ids.h"
 #include "designer/handler_code_editor.h"
+#include "designer/home_commands.h"
+#include "designer/view_printing.h"
 #include "model/document.h"
 #include "model/records.h"
 #include "model/user_messages.h"
 #include "screen/form_renderer.h"
 #include "screen/rom_font.h"
-#include "designer/view_printing.h"
 
 namespace lumora::designer {
 
@@ -76,7 +77,7 @@ CLumoraView::CLumoraView(CLumoraDoc& doc, QWidget* parent)
 
     editMenu_ = new QMenu(QStringLiteral("Edit"), this);
     QAction* cut = editMenu_->addAction(QStringLiteral("Cu&t\tCtrl+X"));
-    connect(cut, &QAction::triggered, this, [this] { RunCommand(57635); });
+    connect(cut, &QAction::triggered, this, [this] { RunCommand(cmd::kEditCut); });
     // Copy and Paste have no handler in the view, so they show disabled.
     editMenu_->addAction(QStringLiteral("&Copy\tCtrl+C"))->setEnabled(false);
     editMenu_->addAction(QStringLiteral("&Paste\tCtrl+V"))->setEnabled(false);
@@ -110,8 +111,10 @@ QPrinter& CLumoraView::Printer() {
 }
 
 void CLumoraView::OnInitialUpdate() {
-    doc_.currentComponent = nullptr;
+    // Rebuilt while the last component is still current, so that the Object View opens with
+    // the form's components in sight; then the form itself is selected.
     doc_.RebuildObjectTree();
+    doc_.currentComponent = nullptr;
     screenStale_ = true;
     compositor_.Invalidate();
     horizontalScrollBar()->setValue(0);
@@ -326,32 +329,32 @@ std::vector<ViewCommand> CLumoraView::BuildCommands() {
         commands.push_back(
             {id, [this, id] { Perform(AddComponentCommand(doc_, id)); }, formCurrent, {}});
     }
-    commands.push_back({57635, [this] { Perform(CutCommand(doc_)); }, formCurrent, {}});
-    commands.push_back({190, [this] { Perform(AddFormCommand(doc_)); }, always, {}});
-    commands.push_back({191,
+    commands.push_back({cmd::kEditCut, [this] { Perform(CutCommand(doc_)); }, formCurrent, {}});
+    commands.push_back({cmd::kAddForm, [this] { Perform(AddFormCommand(doc_)); }, always, {}});
+    commands.push_back({cmd::kAddBitmap,
                         [this] { AddBitmapCommand(); },
                         [this] { return static_cast<bool>(dialogs_.addBitmap); },
                         {}});
-    commands.push_back({192,
+    commands.push_back({cmd::kSettings,
                         [this] { SettingsCommand(); },
                         [this] { return static_cast<bool>(dialogs_.settings); },
                         {}});
-    commands.push_back({32782,
+    commands.push_back({cmd::kColors,
                         [this] { ColorsCommand(); },
                         [this] { return static_cast<bool>(dialogs_.colors); },
                         {}});
-    commands.push_back({32786, [this] { Perform(ToggleHalfSize(state_)); }, formCurrent,
-                        [this] { return state_.zoomHalf; }});
-    commands.push_back({32791, [this] { HandlerCodeCommand(); }, always, {}});
-    commands.push_back({32793,
+    commands.push_back({cmd::kViewFormsHalf, [this] { Perform(ToggleHalfSize(state_)); },
+                        formCurrent, [this] { return state_.zoomHalf; }});
+    commands.push_back({cmd::kHandlerCode, [this] { HandlerCodeCommand(); }, always, {}});
+    commands.push_back({cmd::kObjects,
                         [this] { dialogs_.objects(this, doc_); },
                         [this] { return static_cast<bool>(dialogs_.objects); },
                         {}});
-    commands.push_back({57606, [this] { PrintSetupCommand(); }, always, {}});
-    commands.push_back({57607, [this] { PrintCommand(true); }, always, {}});
-    commands.push_back({57608, [this] { PrintCommand(false); }, always, {}});
-    commands.push_back(
-        {57609, [this] { PrintPreviewCommand(); }, always, [this] { return !preview_.isNull(); }});
+    commands.push_back({cmd::kFilePrintSetup, [this] { PrintSetupCommand(); }, always, {}});
+    commands.push_back({cmd::kFilePrint, [this] { PrintCommand(true); }, always, {}});
+    commands.push_back({cmd::kFilePrintDirect, [this] { PrintCommand(false); }, always, {}});
+    commands.push_back({cmd::kFilePrintPreview, [this] { PrintPreviewCommand(); }, always,
+                        [this] { return !preview_.isNull(); }});
     return commands;
 }
 

@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "designer/ctrl_keys.h"
-#include "designer/view_input.h"
 #include "designer/home_dialogs.h"
+#include "designer/view_input.h"
+#include "designer/view_printing.h"
 #include "screen/glyph_sheet.h"
 #include "screen/screen_compositor.h"
 #include "screen/tile_screen.h"
-#include "designer/view_printing.h"
 
 class QMenu;
 class QPrinter;
