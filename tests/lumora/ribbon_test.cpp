@@ -51,9 +51,11 @@ TEST_F(RibbonTest, HomeTipsThenEscapeStepsBack) {
     QTest::keyClick(&frame(), Qt::Key_H);
     EXPECT_EQ(frame().Tips().Shown(), Level::Home);
     EXPECT_EQ(TipTexts(), (QStringList{"A", "C", "V", "X"}));
-    // The clipboard commands have no handler yet: their tips are greyed and do nothing.
+    // Cut is the designer view's; the other clipboard commands have no handler yet: their tips
+    // are greyed and do nothing.
     for (QLabel* label : frame().Tips().Labels()) {
-        EXPECT_FALSE(label->isEnabled());
+        EXPECT_EQ(label->isEnabled(), label->text() == QStringLiteral("X"))
+            << label->text().toStdString();
     }
     QTest::keyClick(&frame(), Qt::Key_V);
     EXPECT_EQ(frame().Tips().Shown(), Level::Home);

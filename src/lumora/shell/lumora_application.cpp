@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QSettings>
 
+#include "designer/lumora_view.h"
+#include "designer/view_attachment.h"
 #include "objecttree/object_tree_pane.h"
 #include "shell/command_table.h"
 #include "shell/document_commands.h"
@@ -28,6 +30,7 @@ LumoraApplication::LumoraApplication(ShellDialogs& dialogs)
     doc_.AttachObjectTree(&frame_->ObjectTree());
     AttachFrameCommands(*frame_);
     AttachDocumentCommands(*frame_, session_, recent_);
+    designer::AttachView(*frame_, *new designer::CLumoraView(doc_, frame_.get()));
     frame_->SetApplicationLook(ReadApplicationLook(settings));
     RestoreFrameLayout(settings, *frame_);
     QObject::connect(frame_.get(), &MainFrame::closing, frame_.get(), [this] { SaveSettings(); });
