@@ -16,6 +16,13 @@
 #include "properties/qt_text.h"
 #include "recording_messages.h"
 
+#include <ostream>
+
+// Readable failure output for Qt's strings.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace lumora::testing {
 
 // What the widget shows for one entry, read back from the tree and the description area.
@@ -72,6 +79,8 @@ inline void TypeInto(ui::PropertyGrid& grid, const QString& name, const QString&
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClicks(edit, text);
     QTest::keyClick(edit, key);
+    // The item view commits an Enter once the key's own handling is over.
+    QCoreApplication::processEvents();
 }
 
 inline QString Shown(ui::PropertyGrid& grid, const QString& name) {
