@@ -196,6 +196,10 @@ void PropertyGrid::Rebuild() {
             groupItem->setExpanded(true);
         }
     }
+    // Every name shows in full ("Background Color"), however large the menu font.
+    tree_->resizeColumnToContents(kNameColumn);
+    tree_->setColumnWidth(kNameColumn,
+                          tree_->columnWidth(kNameColumn) + fontMetrics().averageCharWidth() * 2);
     ShowDescription(tree_->currentItem());
 }
 
