@@ -9,6 +9,7 @@
 #include "shell/frame_commands.h"
 #include "shell/frame_settings.h"
 #include "shell/main_frame.h"
+#include "shell/properties_wiring.h"
 #include "shell/qt_text.h"
 #include "shell/shell_dialogs.h"
 
@@ -28,6 +29,7 @@ LumoraApplication::LumoraApplication(ShellDialogs& dialogs)
     doc_.AttachObjectTree(&frame_->ObjectTree());
     AttachFrameCommands(*frame_);
     AttachDocumentCommands(*frame_, session_, recent_);
+    AttachPropertiesPane(*frame_);
     frame_->SetApplicationLook(ReadApplicationLook(settings));
     RestoreFrameLayout(settings, *frame_);
     QObject::connect(frame_.get(), &MainFrame::closing, frame_.get(), [this] { SaveSettings(); });
