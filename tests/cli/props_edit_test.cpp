@@ -66,7 +66,7 @@ TEST(CliProps, RefusesUnknownNamesAndBadUsage) {
 
 TEST(CliEdit, PrintsEveryMessageAndExitsOneWhenAChangeIsRefused) {
     const auto accepted =
-        RunCli({"edit", "--new", "--select", "Form1", "--set", "Top=abc", "--set", "Width=0"});
+        RunCli({"edit", "--new", "--select", "Form1", "--set", "Top=12xyz", "--set", "Width=0"});
     EXPECT_EQ(accepted.exitCode, 0) << accepted.err;
     EXPECT_TRUE(accepted.err.empty()) << accepted.err;
 
@@ -80,6 +80,10 @@ TEST(CliEdit, PrintsEveryMessageAndExitsOneWhenAChangeIsRefused) {
                                  "Handler=OnButton1", "--set", "Handler=DoIt"});
     EXPECT_EQ(handler.exitCode, 0);
     EXPECT_EQ(handler.err, "Previous handler code may require manual removal:  OnButton1\n");
+
+    const auto letters = RunCli({"edit", "--new", "--select", "Form1", "--set", "Top=abc"});
+    EXPECT_EQ(letters.exitCode, 1);
+    EXPECT_EQ(letters.err, "Enter an integer.\n");
 
     const auto group = RunCli({"edit", "--new", "--select", "Option1", "--set", "Group=256"});
     EXPECT_EQ(group.exitCode, 1);

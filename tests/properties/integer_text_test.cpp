@@ -37,6 +37,15 @@ TEST(ReadGridInteger, ReadsALeadingDecimalNumberAndStopsAtTheRest) {
     }
 }
 
+TEST(StartsWithInteger, TellsANumberReadAsZeroFromTextWithoutOne) {
+    for (const std::u16string text : {u"0", u" -0", u"0x10", u"12abc", u"+7"}) {
+        EXPECT_TRUE(StartsWithInteger(text));
+    }
+    for (const std::u16string text : {u"", u"abc", u"-", u"- 5", u"  ", u"+"}) {
+        EXPECT_FALSE(StartsWithInteger(text));
+    }
+}
+
 TEST(ReadWholeNumber, AllowsBlanksAroundTheNumberAndNothingElse) {
     struct Case {
         std::u16string text;

@@ -86,6 +86,7 @@ constexpr auto kRender = Refresh::Render;
 constexpr auto kNone = Refresh::None;
 
 const std::u16string kLimits = u"Value outside limits!";
+const std::u16string kNotANumber = u"Enter an integer.";
 const std::u16string kTextColor = u"Text color must be in the range from 0 to 4";
 const std::u16string kGraphicsColor = u"Graphics color must be in the range from 0 to 5";
 
@@ -124,7 +125,11 @@ const Case kCases[] = {
      u"Form1"},
     {Target::Form, u"Name", u"Form2\r\n", kNo, u"Form name may not contain whitespace", kYes,
      u"Form1"},
-    {Target::Form, u"Top", u"abc", kYes, u"", kYes, u"0", kRender},
+    // Text without a leading number is refused rather than read as 0.
+    {Target::Form, u"Top", u"abc", kNo, kNotANumber, kNo, u"5"},
+    {Target::Form, u"Top", u"", kNo, kNotANumber, kNo, u"5"},
+    {Target::Button, u"Top", u"abc", kNo, kNotANumber, kNo, u"3"},
+    {Target::Number, u"Max. Value", u"-", kNo, kNotANumber, kNo, u"99"},
     {Target::Form, u"Top", u" +12xyz", kYes, u"", kYes, u"12", kRender},
     {Target::Form, u"Top", u"47", kYes, u"", kYes, u"47", kRender},
     {Target::Form, u"Top", u"48", kNo, kLimits, kYes, u"5"},

@@ -64,6 +64,10 @@ std::int32_t ReadGridInteger(std::u16string_view text) {
     return scan.digits ? scan.value : 0;
 }
 
+bool StartsWithInteger(std::u16string_view text) {
+    return ScanSignedDigits(text, SkipBlanks(text, 0)).digits;
+}
+
 std::optional<std::int32_t> ReadWholeNumber(std::u16string_view text) {
     const Scan scan = ScanSignedDigits(text, SkipBlanks(text, 0));
     if (!scan.digits || SkipBlanks(text, scan.end) != text.size()) {

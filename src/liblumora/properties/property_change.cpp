@@ -8,6 +8,8 @@ namespace lumora {
 
 namespace {
 
+constexpr std::u16string_view kNotANumberMessage = u"Enter an integer.";
+
 PropertyChangeResult NotApplied(ChangeOutcome outcome) {
     PropertyChangeResult result;
     result.outcome = outcome;
@@ -35,6 +37,10 @@ PropertyChangeResult ChangeProperty(CLumoraDoc& doc, std::u16string_view entryNa
     change.text = newText;
     switch (entry->Kind()) {
         case ValueKind::Integer:
+            // Reading letters as 0 would store a value the user never typed.
+            if (!StartsWithInteger(newText)) {
+                return rules::Rejected(doc, kNotANumberMessage, entry->value, false);
+            }
             change.number = ReadGridInteger(newText);
             break;
         case ValueKind::Boolean:

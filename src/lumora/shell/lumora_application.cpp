@@ -6,11 +6,13 @@
 #include "designer/lumora_view.h"
 #include "designer/view_attachment.h"
 #include "objecttree/object_tree_pane.h"
+#include "properties/properties_pane.h"
 #include "shell/command_table.h"
 #include "shell/document_commands.h"
 #include "shell/frame_commands.h"
 #include "shell/frame_settings.h"
 #include "shell/main_frame.h"
+#include "shell/properties_wiring.h"
 #include "shell/qt_text.h"
 #include "shell/shell_dialogs.h"
 
@@ -30,7 +32,12 @@ LumoraApplication::LumoraApplication(ShellDialogs& dialogs)
     doc_.AttachObjectTree(&frame_->ObjectTree());
     AttachFrameCommands(*frame_);
     AttachDocumentCommands(*frame_, session_, recent_);
-    designer::AttachView(*frame_, *new designer::CLumoraView(doc_, frame_.get()));
+    auto* view = new designer::CLumoraView(doc_, frame_.get());
+    view->SetHomeDialogs(MakeHomeDialogs());
+    designer::AttachView(*frame_, *view);
+    ui::PropertiesPane* pane = AttachPropertiesPane(*frame_);
+    QObject::connect(view, &designer::CLumoraView::propertyGridRefillRequested, pane,
+                     &ui::PropertiesPane::FillPropertyGrid);
     frame_->SetApplicationLook(ReadApplicationLook(settings));
     RestoreFrameLayout(settings, *frame_);
     QObject::connect(frame_.get(), &MainFrame::closing, frame_.get(), [this] { SaveSettings(); });

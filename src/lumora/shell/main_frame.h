@@ -68,6 +68,12 @@ class MainFrame : public QMainWindow {
 
     // What the view must do after a selection in the Object View; no handler, nothing.
     void SetRefreshHandler(std::function<void(Refresh)> handler) { refresh_ = std::move(handler); }
+    // Hands a render or repaint asked for elsewhere (the Properties pane, a dialog) to the view.
+    void RequestViewRefresh(Refresh refresh) const {
+        if (refresh_) {
+            refresh_(refresh);
+        }
+    }
     // Asked before the window closes; false keeps it open.
     void SetCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
     // Receives a ".lmd" file dropped on the window.
